@@ -1,0 +1,27 @@
+// Drives the scanner over a string and records, call by call, the token,
+// its yytext and exactly the bytes written to the output during the call.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct LexCall {
+    int token;
+    std::string text;     // yytext after the call
+    std::string written;  // what the call wrote to the output
+};
+
+// Scans input from a fresh scanner state until end of input (token 0, which
+// is recorded too).
+std::vector<LexCall> ScanAll(std::string_view input);
+
+// The calls in a compact form: token names separated by spaces, each
+// followed by [what it wrote] when it wrote anything. Control characters are
+// shown as \n, \t, \r and \0.
+std::string Describe(const std::vector<LexCall>& calls);
+
+// Everything the calls wrote, concatenated.
+std::string WrittenInTotal(const std::vector<LexCall>& calls);
+
+std::string TokenName(int token);
