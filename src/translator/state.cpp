@@ -1,0 +1,38 @@
+// Initial values of the translation state.
+#include "translator/state.h"
+
+std::string widgetIdentifier;
+std::string widgetType;
+int ignoreType = 0;
+long widgetLevel = 0;
+std::string gWindowToCreate;
+std::string gFluidConstant;
+int rectx = 0;
+int recty = 0;
+int rectw = 0;
+int recth = 0;
+
+std::string gCurrentMenubar;
+long gMenuLevel = 0;
+const char* gMenuItemName = "nil";
+const char* gMenuItemCallback = "nil";
+const char* gMenuItemUserdata = "nil";
+std::int32_t gMenuItemShortcut = 0;
+std::int8_t gMenuItemType = 0;
+
+void ResetTranslation() {
+    widgetIdentifier.clear();
+    widgetType.clear();
+    ignoreType = 0;
+    widgetLevel = 0;
+    gWindowToCreate.clear();
+    gFluidConstant.clear();
+    rectx = recty = rectw = recth = 0;
+    gCurrentMenubar.clear();
+    gMenuLevel = 0;
+    gMenuItemName = "nil";
+    gMenuItemCallback = "nil";
+    gMenuItemUserdata = "nil";
+    gMenuItemShortcut = 0;
+    gMenuItemType = 0;
+}

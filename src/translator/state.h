@@ -1,0 +1,31 @@
+// The translation state: what one grammar action leaves for a later one.
+// One translation per process; nothing here is reset between actions as a
+// whole (ResetTranslation exists for the tests and the fuzzer only).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// --- widgets ----------------------------------------------------------------
+extern std::string widgetIdentifier;  // Lua variable of the widget, menu item or submenu being read
+extern std::string widgetType;        // class written into the constructor call
+extern int ignoreType;                // 1 while the widget is an Fl_Window: its type is dropped
+extern long widgetLevel;              // widget blocks opened and not yet closed (groups do not count)
+extern std::string gWindowToCreate;   // last window opened, shown when widgetLevel is back to 0
+extern std::string gFluidConstant;    // the two words of a braced type, joined by "_"
+extern int rectx;                     // the four numbers of the last xywh or size_range
+extern int recty;
+extern int rectw;
+extern int recth;
+
+// --- menus ------------------------------------------------------------------
+extern std::string gCurrentMenubar;   // menu bar that receives the add calls
+extern long gMenuLevel;               // submenu depth; 0 directly inside the menu bar
+extern const char* gMenuItemName;     // Lua expression for the pending item's label
+extern const char* gMenuItemCallback; // "nil", or "itemcallback" once the item has a callback
+extern const char* gMenuItemUserdata; // "nil", or "itemuserdata" once the item has user data
+extern std::int32_t gMenuItemShortcut; // the item's shortcut
+extern std::int8_t gMenuItemType;     // the item's flags: 2 toggle, 8 radio, 0 otherwise
+
+// Puts every slot above back to its value at program start.
+void ResetTranslation();

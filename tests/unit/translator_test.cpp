@@ -1,0 +1,144 @@
+// Pieces of the translator that a golden file shows only one value of.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "scanner/output.h"
+#include "scanner/scanner.h"
+#include "translator/actions.h"
+#include "translator/constants.h"
+#include "translator/emit.h"
+#include "translator/state.h"
+
+namespace {
+
+TEST(Constants, WidgetTypeWords) {
+    EXPECT_EQ(FluidConstantToNumber("Radio"), 102);
+    EXPECT_EQ(FluidConstantToNumber("Toggle"), 1);
+    EXPECT_EQ(FluidConstantToNumber("Normal"), 0);
+    EXPECT_EQ(FluidConstantToNumber("normal"), 0);
+    EXPECT_EQ(FluidConstantToNumber("vertical"), -1);
+    EXPECT_EQ(FluidConstantToNumber(""), -1);
+    EXPECT_EQ(FluidConstantToNumber("Horz_Fill"), 3);
+    EXPECT_EQ(FluidConstantToNumber("Horz"), -1);
+    EXPECT_EQ(FluidConstantToNumber("Vert_Fill"), 2);
+    EXPECT_EQ(FluidConstantToNumber("Double"), -1);
+    EXPECT_EQ(FluidConstantToNumber("HORIZONTAL"), 1);
+    EXPECT_EQ(FluidConstantToNumber("Horizontal"), 1);
+    EXPECT_EQ(FluidConstantToNumber("popup3"), 3);
+    EXPECT_EQ(FluidConstantToNumber("popup12"), 4);
+    EXPECT_EQ(FluidConstantToNumber("popup23"), 5);
+    EXPECT_EQ(FluidConstantToNumber("popup13"), 6);
+    EXPECT_EQ(FluidConstantToNumber("popup123"), 7);
+    EXPECT_EQ(FluidConstantToNumber("BOTH"), 0);
+    EXPECT_EQ(FluidConstantToNumber("BOTH_ALWAYS"), 7);
+    EXPECT_EQ(FluidConstantToNumber("Secret"), 5);
+    EXPECT_EQ(FluidConstantToNumber("Multiline"), 4);
+    EXPECT_EQ(FluidConstantToNumber("Radio "), -1);
+}
+
+TEST(Constants, MenuItemTypeWords) {
+    EXPECT_EQ(FluidMenuConstantToNumber("Toggle"), 2);
+    EXPECT_EQ(FluidMenuConstantToNumber("Radio"), 8);
+    EXPECT_EQ(FluidMenuConstantToNumber("radio"), 0);
+    EXPECT_EQ(FluidMenuConstantToNumber("Normal"), 0);
+    EXPECT_EQ(FluidMenuConstantToNumber(""), 0);
+}
+
+// Runs an action with yytext set to token and returns what it wrote.
+class ActionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetTranslation();
+        out_ = open_memstream(&buffer_, &size_);
+        gParserOutput = out_;
+    }
+    void TearDown() override {
+        fclose(out_);
+        free(buffer_);
+        gParserOutput = nullptr;
+    }
+    std::string Run(void (*action)(), std::string token = "") {
+        token_ = token;
+        yytext = token_.data();
+        yyleng = static_cast<int>(token_.size());
+        fflush(out_);
+        size_t before = size_;
+        action();
+        fflush(out_);
+        return std::string(buffer_ + before, size_ - before);
+    }
+
+private:
+    FILE* out_ = nullptr;
+    char* buffer_ = nullptr;
+    size_t size_ = 0;
+    std::string token_;
+};
+
+TEST_F(ActionTest, ShortcutTakesTheLow32BitsOfAnyNumberOfHexDigits) {
+    const std::pair<const char*, int> cases[] = {
+        {"0x4006f", 262255},
+        {"0x71", 0x71},
+        {"0x0000000000000071", 0x71},
+        {"0xffffffff", -1},
+        {"0x7fffffff", INT_MAX},
+        {"0x80000000", INT_MIN},
+        {"0x1ffffffff", -1},
+        {"0x123456789abcdef0123456789abcdef012345678", 0x12345678},
+    };
+    for (auto [hex, value] : cases) {
+        Run(TakeItemShortcut, hex);
+        EXPECT_EQ(gMenuItemShortcut, value) << hex;
+    }
+}
+
+TEST_F(ActionTest, RectangleNumbersClampToTheIntRange) {
+    Run(TakeRectX, "007");
+    Run(TakeRectY, "-5");
+    Run(TakeRectW, "123456789012345678901234567890");
+    Run(TakeRectH, "-99999999999");
+    widgetIdentifier = "w";
+    EXPECT_EQ(Run(EmitResize), "w:resize(7,-5,2147483647,-2147483648)\n");
+    EXPECT_EQ(Run(EmitSizeRange), "w:size_range(7,-5,2147483647,-2147483648)\n");
+}
+
+TEST_F(ActionTest, TextFromTheInputIsNeverAFormat) {
+    widgetIdentifier = "a%sb%d";
+    EXPECT_EQ(Run(EmitLabelsize, "14"), "a%sb%d:labelsize(14)\n");
+    EXPECT_EQ(Run(ReportUnknownAttribute, "x%n"), "--unknown attribute: x%n\n");
+    EXPECT_EQ(Run(EmitTokenText, "make%d"), "make%d");
+}
+
+TEST_F(ActionTest, WidgetLevelDoesNotWrap) {
+    widgetType = "Fl_Double_Window";
+    widgetIdentifier = "outer";
+    std::string shown;
+    for (int i = 0; i < 300; ++i) Run(OpenWidget);
+    for (int i = 0; i < 300; ++i) shown += Run(CloseWidget);
+    EXPECT_EQ(shown, std::string() + [] {
+        std::string ends;
+        for (int i = 0; i < 300; ++i) ends += "end\n";
+        return ends;
+    }() + "outer:show()\n");
+}
+
+TEST_F(ActionTest, MenuDepthDoesNotWrap) {
+    for (int i = 0; i < 129; ++i) Run(EnterSubmenu);
+    EXPECT_EQ(Run(BeginSubmenuLabel), "menudir129=menudir128..\"");
+    EXPECT_EQ(Run(BeginItemLabel), "itemname=menudir129..\"");
+}
+
+TEST_F(ActionTest, TypePairIsLookedUpJoined) {
+    widgetIdentifier = "s";
+    std::string written = Run(BeginTypePair, "Vert");
+    written += Run(EndTypePair, "Fill");
+    EXPECT_EQ(written, "s:type(2)\n");
+    ignoreType = 1;
+    EXPECT_EQ(Run(BeginTypePair, "Vert") + Run(EndTypePair, "Fill") + Run(EmitType, "Double"), "");
+}
+
+}  // namespace
