@@ -1,0 +1,3 @@
+--function f()
+do b= fltk:Fl_Box(0,0,0,0,"")
+b:label("Fl:run()

@@ -1,0 +1,4 @@
+--function f()
+do m= fltk:Fl_Menu_Bar(0,0,0,0,"")
+menudir0=""
+Fl:run()
