@@ -4,8 +4,10 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
+FUZZ_SECONDS ?= 60
+MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps build demo test unit clean
+.PHONY: all deps build demo test unit sanitize fuzz clean
 
 all: build
 
@@ -19,11 +21,24 @@ build: deps
 demo: build
 	@sh scripts/demo.sh $(BUILD)/fluac
 
-# Every test of the normal build.
+# Every test of the normal build, then the same tests under AddressSanitizer
+# and UndefinedBehaviorSanitizer, then a bounded fuzzing run.
+test: unit sanitize fuzz
+
 unit: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-test: unit
+sanitize: deps
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DFLUAC_SANITIZE=address,undefined >/dev/null
+	@cmake --build build-asan -j $(JOBS)
+	@cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	    ctest --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLUAC_FUZZ=ON \
+	    -DFLUAC_TESTS=OFF -DFLUAC_SANITIZE=address,undefined >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target translate_fuzzer
+	@sh scripts/fuzz.sh build-fuzz/fuzz/translate_fuzzer $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-asan build-fuzz
