@@ -7,7 +7,9 @@ CMAKE_FLAGS ?=
 FUZZ_SECONDS ?= 60
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps build demo test unit sanitize fuzz clean
+PREFIX ?= /usr/local
+
+.PHONY: all deps build demo test unit sanitize fuzz install clean
 
 all: build
 
@@ -39,6 +41,9 @@ fuzz: deps
 	    -DFLUAC_TESTS=OFF -DFLUAC_SANITIZE=address,undefined >/dev/null
 	@cmake --build build-fuzz -j $(JOBS) --target translate_fuzzer
 	@sh scripts/fuzz.sh build-fuzz/fuzz/translate_fuzzer $(FUZZ_SECONDS)
+
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz

@@ -1,0 +1,36 @@
+#!/bin/sh
+# Installs the build into a temporary prefix, checks what lands where, and
+# runs the installed programs.
+# usage: install_test.sh BUILD_DIR
+set -u
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+fail=0
+
+cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "install failed"; exit 1; }
+
+# Everything lands in bin/, share/man/man1/ and share/doc/fluac/examples/.
+( cd "$prefix" && find . -type f | sort ) >"$prefix.files"
+stray=$(grep -v -E '^\./(bin/[^/]+|share/man/man1/[^/]+\.1|share/doc/fluac/examples/[^/]+)$' "$prefix.files")
+[ -z "$stray" ] || { echo "installed outside the expected places:"; echo "$stray"; fail=1; }
+for f in bin/fluac share/man/man1/fluac.1; do
+    [ -f "$prefix/$f" ] || { echo "missing: $f"; fail=1; }
+done
+ls "$prefix"/share/doc/fluac/examples/*.fl >/dev/null 2>&1 || { echo "no examples installed"; fail=1; }
+rm -f "$prefix.files"
+
+# The installed translator translates the installed examples as the built one does.
+for fl in "$prefix"/share/doc/fluac/examples/*.fl; do
+    "$prefix/bin/fluac" "$fl" "$prefix/installed.lua" || fail=1
+    "$build/fluac" "$fl" "$prefix/built.lua" || fail=1
+    cmp -s "$prefix/installed.lua" "$prefix/built.lua" || { echo "installed fluac differs on $fl"; fail=1; }
+done
+"$prefix/bin/fluac" --version | grep -q '^fluac ' || { echo "installed --version"; fail=1; }
+
+# The man pages render without warnings.
+for page in "$prefix"/share/man/man1/*.1; do
+    out=$(groff -ww -man -z "$page" 2>&1)
+    [ -z "$out" ] || { echo "groff warns on $(basename "$page"):"; echo "$out"; fail=1; }
+done
+exit $fail
