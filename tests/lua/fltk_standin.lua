@@ -169,7 +169,6 @@ function M.new()
   binding.runs = 0
 
   local function is_widget(v) return state[v] ~= nil end
-  binding.is_widget = is_widget
 
   -- The first global name a widget is stored under names it in the tree.
   function binding.saw_global(name, value)
@@ -193,6 +192,7 @@ function M.new()
     if type(v) ~= "number" then
       fail("%s: %s must be a number, got %s", method, what or "the argument", type(v))
     end
+    return v
   end
 
   local function check_integer(v, method, what)
@@ -200,6 +200,7 @@ function M.new()
     if math.type(v) ~= "integer" and v ~= math.floor(v) then
       fail("%s: %s must be a whole number, got %s", method, what or "the argument", tostring(v))
     end
+    return v
   end
 
   local function add_child(group, w)
@@ -216,7 +217,7 @@ function M.new()
 
   local methods = {}
 
-  -- label, tooltip: a string (or nil to clear); no argument reads it.
+  -- label, tooltip: a string (or nil to clear).
   local function check_text(v, name)
     if v ~= nil and type(v) ~= "string" and type(v) ~= "number" then
       fail("%s: expected a string, got %s", name, type(v))
@@ -228,23 +229,48 @@ function M.new()
     if select("#", ...) == 0 then return s.label end
     s.label = check_text(..., "label") or ""
   end
-  function methods.tooltip(self, ...)
-    local s = check_self(self, "tooltip")
-    if select("#", ...) == 0 then return s.props.tooltip end
-    s.props.tooltip = check_text(..., "tooltip")
-  end
 
-  -- Properties that hold one integer: sizes, fonts, colours, flags.
-  for _, name in ipairs { "type", "textsize", "labelsize", "align", "when",
-    "textfont", "labelfont", "labelcolor", "selection_color", "textcolor" } do
+  -- A property that one argument sets, once CHECK(value, name) accepts it,
+  -- and no argument reads.
+  local function property(name, check, default)
     methods[name] = function(self, ...)
       local s = check_self(self, name)
-      if select("#", ...) == 0 then return s.props[name] or 0 end
-      local v = ...
-      check_integer(v, name)
-      s.props[name] = v
+      if select("#", ...) == 0 then
+        local v = s.props[name]
+        if v == nil then return default end
+        return v
+      end
+      s.props[name] = check((...), name)
     end
   end
+
+  property("tooltip", check_text)
+  -- Sizes, fonts, colours, alignment and flags are integers.
+  for _, name in ipairs { "type", "textsize", "labelsize", "align", "when",
+    "textfont", "labelfont", "labelcolor", "selection_color", "textcolor" } do
+    property(name, check_integer, 0)
+  end
+  -- Value ranges are any number.
+  for _, name in ipairs { "minimum", "maximum", "step" } do
+    property(name, check_number, 0)
+  end
+  -- A value is a number (valuators, buttons) or a string (inputs, outputs).
+  property("value", function(v)
+    if type(v) ~= "number" and type(v) ~= "string" then
+      fail("value: expected a number or a string, got %s", type(v))
+    end
+    return v
+  end, 0)
+
+  local function constant_property(name, names, kind)
+    property(name, function(v)
+      if names[v] == nil then fail("%s: %s is not a %s", name, tostring(v), kind) end
+      return v
+    end, 0)
+  end
+  constant_property("box", BOX_NAME, "box type")
+  constant_property("down_box", BOX_NAME, "box type")
+  constant_property("labeltype", LABEL_NAME, "label type")
 
   -- color(c) or color(c, selection_color).
   function methods.color(self, ...)
@@ -252,50 +278,11 @@ function M.new()
     local n = select("#", ...)
     if n == 0 then return s.props.color or 0 end
     local c, sel = ...
-    check_integer(c, "color")
-    s.props.color = c
+    s.props.color = check_integer(c, "color")
     if n >= 2 then
-      check_integer(sel, "color", "the selection colour")
-      s.props.selection_color = sel
+      s.props.selection_color = check_integer(sel, "color", "the selection colour")
     end
   end
-
-  -- Value ranges: any number.
-  for _, name in ipairs { "minimum", "maximum", "step" } do
-    methods[name] = function(self, ...)
-      local s = check_self(self, name)
-      if select("#", ...) == 0 then return s.props[name] or 0 end
-      local v = ...
-      check_number(v, name)
-      s.props[name] = v
-    end
-  end
-
-  -- value: a number (valuators, buttons) or a string (inputs, outputs).
-  function methods.value(self, ...)
-    local s = check_self(self, "value")
-    if select("#", ...) == 0 then return s.props.value or 0 end
-    local v = ...
-    if type(v) ~= "number" and type(v) ~= "string" then
-      fail("value: expected a number or a string, got %s", type(v))
-    end
-    s.props.value = v
-  end
-
-  local function constant_property(name, names, kind)
-    methods[name] = function(self, ...)
-      local s = check_self(self, name)
-      if select("#", ...) == 0 then return s.props[name] or 0 end
-      local v = ...
-      if names[v] == nil then
-        fail("%s: %s is not a %s", name, tostring(v), kind)
-      end
-      s.props[name] = v
-    end
-  end
-  constant_property("box", BOX_NAME, "box type")
-  constant_property("down_box", BOX_NAME, "box type")
-  constant_property("labeltype", LABEL_NAME, "label type")
 
   function methods.callback(self, ...)
     local s = check_self(self, "callback")
@@ -520,6 +507,24 @@ function M.new()
   end
 
   return binding
+end
+
+-- The globals of a script run under BINDING: the binding's, then Lua's own.
+-- Every assignment to a global passes through here, so that a widget is
+-- named by the variable that first held it.
+function M.environment(binding)
+  local globals = setmetatable({}, { __index = function(_, key)
+    local v = binding.globals[key]
+    if v == nil then v = _G[key] end
+    return v
+  end })
+  return setmetatable({}, {
+    __index = globals,
+    __newindex = function(_, key, value)
+      binding.saw_global(key, value)
+      rawset(globals, key, value)
+    end,
+  })
 end
 
 -- The text of an error raised while a script ran. An error of the stand-in

@@ -22,22 +22,7 @@ file:close()
 -- Messages name the script by its file name alone.
 local chunkname = path:match("[^/]*$")
 local binding = standin.new()
-
--- The script's globals: the binding's, then Lua's own. Every assignment to a
--- global passes through here, so that a widget is named by the variable that
--- first held it.
-local globals = setmetatable({}, { __index = function(_, key)
-  local v = binding.globals[key]
-  if v == nil then v = _G[key] end
-  return v
-end })
-local env = setmetatable({}, {
-  __index = globals,
-  __newindex = function(_, key, value)
-    binding.saw_global(key, value)
-    rawset(globals, key, value)
-  end,
-})
+local env = standin.environment(binding)
 
 local function quit(message)
   io.stdout:flush()

@@ -25,14 +25,7 @@ end
 -- does; returns what it printed (tree included) or nil and the error.
 local function run(source)
   local b = standin.new()
-  local globals = setmetatable({}, { __index = function(_, k)
-    local v = b.globals[k]
-    if v == nil then v = _G[k] end
-    return v
-  end })
-  local env = setmetatable({}, { __index = globals, __newindex = function(_, k, v)
-    b.saw_global(k, v); rawset(globals, k, v)
-  end })
+  local env = standin.environment(b)
   local out = {}
   local real_write = io.write
   io.write = function(...) for _, s in ipairs { ... } do out[#out + 1] = s end end
