@@ -13,7 +13,12 @@
 -- * A new container (a window or a group class) then becomes the current
 --   group itself. Widgets that are groups only inside (browsers, text
 --   editors, spinners) end themselves in the toolkit and so leave the current
---   group as it was; here they are plain widgets. A menu bar is not a group.
+--   group as it was; here they are plain widgets.
+-- * A menu bar is no group, but it is made the current container while its
+--   block is open, as the real binding does: the line that closes the block
+--   then makes the menu bar's parent current again, so that the widgets after
+--   it join the same window. A widget made while a menu bar is current joins
+--   the menu bar's parent, since a menu bar holds menu entries only.
 -- * Fl_Group:current(g) sets the current group, nil included; a widget's
 --   parent() is its group, or nil at the top level.
 --
@@ -76,6 +81,8 @@ local WINDOWS = set_of { "Fl_Window", "Fl_Double_Window", "Fl_Single_Window",
 local GROUPS = set_of { "Fl_Group", "Fl_Pack", "Fl_Scroll", "Fl_Tabs",
   "Fl_Tile", "Fl_Wizard", "Fl_Flex", "Fl_Grid" }
 for class in pairs(WINDOWS) do GROUPS[class] = true end
+-- Menu bars: current while their block is open.
+local MENU_BARS = set_of { "Fl_Menu_Bar", "Fl_Sys_Menu_Bar" }
 -- Widgets whose add() takes a menu path.
 local MENUS = set_of { "Fl_Menu_Bar", "Fl_Sys_Menu_Bar", "Fl_Choice",
   "Fl_Menu_Button", "Fl_Input_Choice" }
@@ -211,6 +218,7 @@ function M.new()
         if c == w then table.remove(siblings, i); break end
       end
     end
+    if group and MENU_BARS[state[group].class] then group = state[group].parent end
     s.parent = group
     if group then table.insert(state[group].children, w) end
   end
@@ -407,7 +415,7 @@ function M.new()
         props = {}, set = {}, children = {}, menu = {} }
       table.insert(widgets, widget)
       add_child(current, widget)
-      if GROUPS[class] then current = widget end
+      if GROUPS[class] or MENU_BARS[class] then current = widget end
       return widget
     end
   end
@@ -429,7 +437,7 @@ function M.new()
     if self ~= Fl_Group then fail("call it as Fl_Group:current()") end
     if select("#", ...) == 0 then return current end
     local g = ...
-    if g ~= nil and not (is_widget(g) and GROUPS[state[g].class]) then
+    if g ~= nil and not (is_widget(g) and (GROUPS[state[g].class] or MENU_BARS[state[g].class])) then
       fail("Fl_Group:current: expected a group or nil, got %s", is_widget(g) and state[g].class or type(g))
     end
     current = g
