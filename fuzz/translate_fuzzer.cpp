@@ -1,4 +1,5 @@
-// libFuzzer target: one whole translation of arbitrary bytes.
+// libFuzzer target: whole translations of arbitrary bytes, in the default
+// and in the extended mode; inputs of odd length also without code.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -9,24 +10,40 @@
 #include "translator/state.h"
 
 int yyparse();
+int extparse();
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+namespace {
+
+void Translate(const std::uint8_t* data, std::size_t size, bool extended) {
     static FILE* sink = fopen("/dev/null", "w");
     // fmemopen wants at least one byte of buffer; an empty input is read from /dev/null.
     FILE* input = size ? fmemopen(const_cast<std::uint8_t*>(data), size, "r") : fopen("/dev/null", "r");
-    if (!input) return 0;
+    if (!input) return;
 
     ResetScanner();
     ResetTranslation();
     gParseFailure = nullptr;
     gOutputErrno = 0;
+    gExtendedKeywords = extended;
+    gLayoutOnly = size % 2;
     yyin = input;
     gParserOutput = sink;
 
-    yyparse();
+    if (extended)
+        extparse();
+    else
+        yyparse();
+    SetCallSink(Sink::Script);
     WriteText("Fl:run()\n");
 
     ResetScanner();  // releases the scanner's buffer before the next input
     fclose(input);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Translate(data, size, false);
+    Translate(data, size, true);
     return 0;
 }

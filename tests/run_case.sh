@@ -1,5 +1,6 @@
 #!/bin/sh
 # Translates one golden case and compares what fluac wrote with what it must.
+# NAME.args, when present, holds the options to translate it with.
 # usage: run_case.sh FLUAC CASE.fl
 set -u
 fluac=$1
@@ -8,8 +9,12 @@ base=${case_fl%.fl}
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
+# NAME.args holds the options a case is translated with, if any.
+args=""
+[ -f "$base.args" ] && args=$(cat "$base.args")
 status=0
-"$fluac" "$case_fl" "$dir/out.lua" 2>"$dir/err" </dev/null || status=$?
+# shellcheck disable=SC2086
+"$fluac" $args "$case_fl" "$dir/out.lua" 2>"$dir/err" </dev/null || status=$?
 
 expected_status=0
 [ -f "$base.status" ] && expected_status=$(cat "$base.status")

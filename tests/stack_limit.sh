@@ -31,4 +31,12 @@ make_input 9974 >"$dir/over.fl"
 cmp -s "$dir/over.expected" "$dir/over.lua" || { echo "9974 tokens: output differs"; fail=1; }
 grep -q "over.fl:7: the input nests or repeats too deeply for the parse stack (memory exhausted); the Lua script is incomplete" "$dir/over.err" ||
     { echo "9974 tokens: message missing:"; cat "$dir/over.err"; fail=1; }
+# The extended mode reads text into a list that does not grow the stack.
+make_input 100000 >"$dir/long.fl"
+"$fluac" --extended "$dir/long.fl" "$dir/long.lua" 2>"$dir/long.err" || fail=1
+{ printf -- '--function f()\ndo b= fltk:Fl_Box(0,0,0,0,"")\nb:label("'
+  head -c 100000 /dev/zero | tr '\0' ';'
+  printf '")\nend\n\n--end\nFl:run()\n'; } >"$dir/long.expected"
+cmp -s "$dir/long.expected" "$dir/long.lua" || { echo "extended mode, 100000 tokens: output differs"; fail=1; }
+[ -s "$dir/long.err" ] && { echo "extended mode, 100000 tokens:"; cat "$dir/long.err"; fail=1; }
 exit $fail

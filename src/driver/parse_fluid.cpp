@@ -13,6 +13,7 @@
 #include "translator/parser_support.h"
 
 int yyparse();
+int extparse();
 
 namespace {
 
@@ -67,9 +68,10 @@ int vemt_ParseFluid(const char* inputPath, const char* outputPath) {
     }
     setvbuf(gParserOutput, nullptr, _IOFBF, kOutputBufferSize);
 
-    int result = yyparse();
+    int result = gExtendedKeywords ? extparse() : yyparse();
     if (result != 0 && gParseFailure) Report(inputName, StopLine(), ParseFailureMessage(result));
 
+    SetCallSink(Sink::Script);  // the input may have ended inside a comment or a dropped value
     WriteText("Fl:run()\n");
     // A failed write may surface in any write, in the final flush or in the close.
     int writeErrno = gOutputErrno;

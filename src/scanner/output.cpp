@@ -6,14 +6,92 @@
 
 FILE* gParserOutput = nullptr;
 int gOutputErrno = 0;
+Sink gSink = Sink::Script;
+Sink gCallSink = Sink::Script;
+std::string gCaptured;
 
-void WriteText(std::string_view text) {
+namespace {
+
+bool atLineStart = true;  // the last byte written to the file was a newline
+
+void WriteRaw(std::string_view text) {
+    if (text.empty()) return;
     if (fwrite(text.data(), 1, text.size(), gParserOutput) != text.size() && gOutputErrno == 0)
         gOutputErrno = errno ? errno : EIO;
+    atLineStart = text.back() == '\n';
+}
+
+// Every line gets "--" in front, unless it is a line comment already. A
+// line that would then read "--[" gets a space, so that no long comment
+// ("--[[") ever starts.
+void WriteCommented(std::string_view text) {
+    while (!text.empty()) {
+        size_t newline = text.find('\n');
+        std::string_view line = text.substr(0, newline == std::string_view::npos ? text.size() : newline + 1);
+        if (atLineStart && line != "\n") {
+            bool isComment = line.substr(0, 2) == "--" && line.substr(0, 3) != "--[";
+            if (!isComment) WriteRaw(line.front() == '[' ? "-- " : "--");
+        }
+        WriteRaw(line);
+        text.remove_prefix(line.size());
+    }
+}
+
+void WriteEscaped(std::string_view text) {
+    size_t plain = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c != '"' && c != '\\' && c != 0x7f) continue;
+        WriteRaw(text.substr(plain, i - plain));
+        plain = i + 1;
+        switch (c) {
+            case '"': WriteRaw("\\\""); break;
+            case '\\': WriteRaw("\\\\"); break;
+            case '\n': WriteRaw("\\n"); break;
+            case '\r': WriteRaw("\\r"); break;
+            case '\t': WriteRaw("\\t"); break;
+            default: {
+                char code[5] = {'\\', static_cast<char>('0' + c / 100), static_cast<char>('0' + c / 10 % 10),
+                                static_cast<char>('0' + c % 10), '\0'};
+                WriteRaw(code);
+            }
+        }
+    }
+    WriteRaw(text.substr(plain));
+}
+
+}  // namespace
+
+void WriteText(std::string_view text) {
+    switch (gSink) {
+        case Sink::Script: WriteRaw(text); break;
+        case Sink::Comment: WriteCommented(text); break;
+        case Sink::LuaString: WriteEscaped(text); break;
+        case Sink::Capture: gCaptured += text; break;
+        case Sink::Discard: break;
+    }
 }
 
 void WriteNumber(long long n) {
     char digits[24];
     auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
     WriteText(std::string_view(digits, static_cast<size_t>(end - digits)));
+}
+
+void SetCallSink(Sink sink) {
+    gCallSink = sink;
+    gSink = sink;
+}
+
+void BeginTextSink(Sink sink) {
+    bool keepsComment = gCallSink == Sink::Comment && sink != Sink::Discard && sink != Sink::Capture;
+    gSink = keepsComment ? Sink::Comment : sink;
+}
+
+void EndTextSink() {
+    gSink = gCallSink;
+}
+
+bool AtLineStart() {
+    return atLineStart;
 }

@@ -3,12 +3,18 @@
 
 #include <cstdio>
 
+#include "scanner/output.h"
+
 // --- state shared with the rest of the translator ---------------------------
 extern FILE* yyin;              // input stream; standard input when unset at the first call
 extern FILE* yyout;             // sink for unmatched input (every byte is matched, so unused)
 extern char* yytext;            // text of the lexeme matched last, NUL-terminated
 extern int yyleng;              // its length in bytes
 extern int yylineno;            // line of the scanner's position, for diagnostics only
+
+// --- mode ------------------------------------------------------------------
+extern int gExtendedKeywords;   // 1: the extended mode's keywords and rules are on
+extern int gLayoutOnly;         // 1: callbacks, user data and code are read, not copied
 
 // --- text mode -------------------------------------------------------------
 extern int pureText;            // 1 while lexemes are copied to the output and returned as TEXT
@@ -37,6 +43,18 @@ int ScanTab();
 void ScanEscape(char c);
 // Any character no other rule takes: written and returned as TEXT in every mode.
 int ScanStray();
+
+// The extended mode's rules (see scanner.l).
+int ExtendedWholeLine(int token, int keywordLength);
+int ExtendedBracedValue(int token);
+int ExtendedWordValue(int token);
+int ScanCrLf();
+// Returns all of the current lexeme but its first n bytes to the input.
+void GiveBackAllBut(int n);
+// After an action has read a "{": read up to the matching "}" as text
+// (written to sink), then restore the counters.
+void EnterTextAfterBrace(Sink sink);
+void LeaveTextAfterBrace();
 
 // Writes the current lexeme to the output as a NUL-terminated string.
 void WriteLexeme();

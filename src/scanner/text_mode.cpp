@@ -1,21 +1,66 @@
 // Rule actions: what each lexeme does in and out of text mode.
 #include <cstring>
+#include <string>
 
 #include "scanner/output.h"
 #include "scanner/scanner.h"
 #include "translator/grammar.hpp"
 
+int gExtendedKeywords = 0;
+int gLayoutOnly = 0;
 int pureText = 0;
 long long brackLevel = 0;
 long long brackStart = 0;
 int breakOnWhiteSpace = 0;
+
+namespace {
+
+// Without code (the layout-only mode) the text of callbacks, user data and
+// code is read but not copied; marks in the script show where it was.
+bool dropping = false;
+std::string dropMark;  // written where the dropped text was, once it ends
+
+// The counters as they were before an action made the scanner read a
+// braced block as text.
+long long brackStartBefore = 0;
+int breakOnWhiteSpaceBefore = 0;
+
+// Every copy of the scanner's goes through here.
+void Copy(std::string_view text) {
+    if (!dropping) WriteText(text);
+}
+
+void StartDropping(int token) {
+    if (!gLayoutOnly) return;
+    if (token == CODE || token == CODE_N) {
+        dropMark = "--";
+        dropMark.append(yytext, token == CODE ? 4 : 5);
+        dropMark += " {...}";
+    } else if (token == CALLBACK || token == USER_DATA) {
+        dropMark = "...";
+    } else {
+        return;
+    }
+    dropping = true;
+}
+
+// Text mode has just ended. The mark is written only now: a code item's
+// keyword is read before the newline that separates it from the item
+// before it is written.
+void StopDropping() {
+    if (!dropping) return;
+    dropping = false;
+    WriteText(dropMark);
+}
+
+}  // namespace
 
 // A lexeme is written as a C string: a NUL byte ends what is written of it.
 void WriteLexeme() {
     const void* nul = std::memchr(yytext, '\0', static_cast<size_t>(yyleng));
     size_t length = nul ? static_cast<size_t>(static_cast<const char*>(nul) - yytext)
                         : static_cast<size_t>(yyleng);
-    WriteText(std::string_view(yytext, length));
+    Copy(std::string_view(yytext, length));
 }
 
 static int CopiedText() {
@@ -33,6 +78,7 @@ int BeginBracedValue(int token) {
     if (pureText) return CopiedText();
     pureText = 1;
     brackStart = brackLevel - 1;
+    StartDropping(token);
     return token;
 }
 
@@ -41,6 +87,7 @@ int BeginWordValue(int token) {
     if (pureText) return CopiedText();
     breakOnWhiteSpace = 1;
     pureText = 1;
+    StartDropping(token);
     return token;
 }
 
@@ -49,6 +96,7 @@ int BeginCodeValue(int token) {
     if (pureText) return CopiedText();
     pureText = 1;
     brackStart = brackLevel;
+    StartDropping(token);
     return token;
 }
 
@@ -62,7 +110,10 @@ int ScanOpenBrace() {
 // "}"
 int ScanCloseBrace() {
     brackLevel -= 1;
-    if (pureText && brackLevel == brackStart) pureText = 0;
+    if (pureText && brackLevel == brackStart) {
+        pureText = 0;
+        StopDropping();
+    }
     return pureText ? CopiedText() : RBRACE;
 }
 
@@ -70,6 +121,7 @@ int ScanCloseBrace() {
 static int EndWordValue() {
     pureText = 0;
     breakOnWhiteSpace = 0;
+    StopDropping();
     return RBRACE;
 }
 
@@ -93,12 +145,51 @@ int ScanTab() {
 
 // "\#" and "\\"
 void ScanEscape(char c) {
-    WriteText(std::string_view(&c, 1));
+    Copy(std::string_view(&c, 1));
 }
 
-// any other single character
+// any other single character; the extended mode keeps stray characters
+// outside text values out of the script
 int ScanStray() {
+    if (gExtendedKeywords && !pureText) return TEXT;
     return CopiedText();
+}
+
+// --- the extended mode's rules ----------------------------------------------
+
+// "version" and the other whole-line forms: inside a text value only the
+// keyword is text, and the rest of the line is scanned as usual.
+int ExtendedWholeLine(int token, int keywordLength) {
+    if (!pureText) return token;
+    if (keywordLength < 0) {
+        const void* space = std::memchr(yytext, ' ', static_cast<size_t>(yyleng));
+        keywordLength = space ? static_cast<int>(static_cast<const char*>(space) - yytext) : yyleng;
+    }
+    GiveBackAllBut(keywordLength);
+    return CopiedText();
+}
+
+// "comment {" and the other braced forms: inside a text value the keyword
+// is text and its brace is counted like any other.
+int ExtendedBracedValue(int token) {
+    if (!pureText) return BeginBracedValue(token);
+    GiveBackAllBut(yyleng - 2);
+    return CopiedText();
+}
+
+// "comment " and the other one-word forms
+int ExtendedWordValue(int token) {
+    if (!pureText) return BeginWordValue(token);
+    GiveBackAllBut(yyleng - 1);
+    return CopiedText();
+}
+
+// CR-LF: a newline, copied as a plain newline
+int ScanCrLf() {
+    if (breakOnWhiteSpace) return EndWordValue();
+    if (!pureText) return 0;
+    Copy("\n");
+    return TEXT;
 }
 
 extern "C" int yywrap() {
@@ -107,7 +198,28 @@ extern "C" int yywrap() {
 
 int yylex_destroy();
 
+// An action has read the "{" of a block that is to be read as text (a
+// braced name, a skipped value): text mode until the matching "}", which
+// comes back as RBRACE.
+void EnterTextAfterBrace(Sink sink) {
+    brackStartBefore = brackStart;
+    breakOnWhiteSpaceBefore = breakOnWhiteSpace;
+    pureText = 1;
+    brackStart = brackLevel - 1;
+    breakOnWhiteSpace = 0;
+    BeginTextSink(sink);
+}
+
+// ... and its "}" has been read: the counters are as if it had been read
+// outside text mode.
+void LeaveTextAfterBrace() {
+    brackStart = brackStartBefore;
+    breakOnWhiteSpace = breakOnWhiteSpaceBefore;
+    EndTextSink();
+}
+
 void ResetScanner() {
+    dropping = false;
     yylex_destroy();
     pureText = 0;
     brackLevel = 0;

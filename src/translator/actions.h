@@ -22,6 +22,7 @@ void OpenGroup();
 void CloseGroup();
 
 // --- attributes (attribute_actions.cpp) -------------------------------------
+void BeginQuotedText();
 void BeginLabel();
 void BeginTooltip();
 void EndQuotedCall();

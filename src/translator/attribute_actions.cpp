@@ -29,23 +29,33 @@ void EmitCall(std::string_view tmpl) {
 
 }  // namespace
 
+// The text copied into a Lua string: verbatim, as the file spells it; without
+// code (the layout-only mode) escaped, so that the script always loads.
+void BeginQuotedText() {
+    if (gLayoutOnly) BeginTextSink(Sink::LuaString);
+}
+
 // label_attribute: after label
 void BeginLabel() {
     Emit("%s:label(\"", widgetIdentifier);
+    BeginQuotedText();
 }
 
 // tooltip_attribute: after tooltip
 void BeginTooltip() {
     Emit("%s:tooltip(\"", widgetIdentifier);
+    BeginQuotedText();
 }
 
 // label_attribute, tooltip_attribute: after the value's closing
 void EndQuotedCall() {
+    EndTextSink();
     Emit("\")\n");
 }
 
-// callback_attribute: after callback
+// callback_attribute: after callback. Without code the call is only shown.
 void BeginCallback() {
+    if (gLayoutOnly) Emit("--");
     Emit("%s:callback(", widgetIdentifier);
 }
 
@@ -57,10 +67,12 @@ void EndCall() {
 // image_attribute: after "image {"
 void BeginImage() {
     Emit("fltk.fl_register_images()\nlocal img = Fl_Shared_Image.get(\"");
+    BeginQuotedText();
 }
 
 // image_attribute: after the value's closing
 void EndImage() {
+    EndTextSink();
     Emit("\")\n%s:image(img)\n%s:redraw()\n", widgetIdentifier, widgetIdentifier);
 }
 

@@ -30,10 +30,12 @@ void LeaveSubmenu() {
 // submenu_attributes: after label
 void BeginSubmenuLabel() {
     Emit("menudir%d=menudir%d..\"", gMenuLevel, gMenuLevel - 1);
+    BeginQuotedText();
 }
 
 // submenu_attributes: after the label's closing
 void EndSubmenuLabel() {
+    EndTextSink();
     Emit("/\"\n");
 }
 
@@ -50,21 +52,32 @@ void ResetMenuItemSettings() {
 void BeginItemLabel() {
     gMenuItemName = "itemname";
     Emit("itemname=menudir%d..\"", gMenuLevel);
+    BeginQuotedText();
 }
 
 // menu_item_attributes: after the closing of a label or of user data
 void EndQuotedLine() {
+    EndTextSink();
     Emit("\"\n");
 }
 
 // menu_item_attributes: after callback
+// Without code (the layout-only mode) the assignment is only shown.
 void BeginItemCallback() {
+    if (gLayoutOnly) {
+        Emit("--itemcallback=");
+        return;
+    }
     gMenuItemCallback = "itemcallback";
     Emit("itemcallback=");
 }
 
 // menu_item_attributes: after user_data
 void BeginItemUserdata() {
+    if (gLayoutOnly) {
+        Emit("--itemuserdata=\"");
+        return;
+    }
     gMenuItemUserdata = "itemuserdata";
     Emit("itemuserdata=\"");
 }

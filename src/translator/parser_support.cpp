@@ -7,3 +7,11 @@ const char* gParseFailure = nullptr;
 void yyerror(const char* message) {
     gParseFailure = message;
 }
+
+int extlex() {
+    return yylex();
+}
+
+void exterror(const char* message) {
+    yyerror(message);
+}

@@ -1,6 +1,8 @@
 // Initial values of the translation state.
 #include "translator/state.h"
 
+#include "scanner/output.h"
+
 std::string widgetIdentifier;
 std::string widgetType;
 int ignoreType = 0;
@@ -18,7 +20,11 @@ const char* gMenuItemName = "nil";
 const char* gMenuItemCallback = "nil";
 const char* gMenuItemUserdata = "nil";
 std::int32_t gMenuItemShortcut = 0;
-std::int8_t gMenuItemType = 0;
+int gMenuItemType = 0;
+int gMenuItemFlags = 0;
+
+std::string className;
+std::vector<std::string> openClasses;
 
 void ResetTranslation() {
     widgetIdentifier.clear();
@@ -35,4 +41,9 @@ void ResetTranslation() {
     gMenuItemUserdata = "nil";
     gMenuItemShortcut = 0;
     gMenuItemType = 0;
+    gMenuItemFlags = 0;
+    className.clear();
+    openClasses.clear();
+    SetCallSink(Sink::Script);
+    gCaptured.clear();
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // --- widgets ----------------------------------------------------------------
 extern std::string widgetIdentifier;  // Lua variable of the widget, menu item or submenu being read
@@ -25,7 +26,12 @@ extern const char* gMenuItemName;     // Lua expression for the pending item's l
 extern const char* gMenuItemCallback; // "nil", or "itemcallback" once the item has a callback
 extern const char* gMenuItemUserdata; // "nil", or "itemuserdata" once the item has user data
 extern std::int32_t gMenuItemShortcut; // the item's shortcut
-extern std::int8_t gMenuItemType;     // the item's flags: 2 toggle, 8 radio, 0 otherwise
+extern int gMenuItemType;             // the item's flags: 2 toggle, 8 radio, 0 otherwise
+extern int gMenuItemFlags;            // flags the extended mode adds: divider, inactive, hidden, ...
+
+// --- classes (extended mode) ---------------------------------------------------
+extern std::string className;                 // the words of the class being named
+extern std::vector<std::string> openClasses;  // the classes being read, innermost last
 
 // Puts every slot above back to its value at program start.
 void ResetTranslation();

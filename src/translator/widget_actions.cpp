@@ -1,4 +1,6 @@
 // Actions for the function block, its items and widget blocks.
+#include <string_view>
+
 #include "scanner/scanner.h"
 #include "translator/actions.h"
 #include "translator/emit.h"
@@ -47,9 +49,25 @@ void TakeWidgetClass() {
     if (widgetType.empty()) widgetType = yytext;
 }
 
-// widget_name: after the name
+namespace {
+
+constexpr std::string_view kLuaKeywords[] = {
+    "and", "break", "do", "else", "elseif", "end", "false", "for", "function", "goto", "if",
+    "in", "local", "nil", "not", "or", "repeat", "return", "then", "true", "until", "while"};
+
+bool IsLuaKeyword(std::string_view word) {
+    for (std::string_view keyword : kLuaKeywords)
+        if (word == keyword) return true;
+    return false;
+}
+
+}  // namespace
+
+// widget_name: after the name. A C++ name may be a Lua keyword; the
+// layout-only mode, whose script must load, gives such a name a "_".
 void TakeWidgetName() {
     widgetIdentifier = yytext;
+    if (gLayoutOnly && IsLuaKeyword(widgetIdentifier)) widgetIdentifier += '_';
 }
 
 // widget_name: after "{}"

@@ -13,7 +13,11 @@ dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 script=$dir/$name.lua
 
-"$fluac" "$fl" "$script" 2>/dev/null </dev/null
+# NAME.args beside NAME.fl holds the options the case is translated with.
+args=""
+[ -f "${fl%.fl}.args" ] && args=$(cat "${fl%.fl}.args")
+# shellcheck disable=SC2086
+"$fluac" $args "$fl" "$script" 2>/dev/null </dev/null
 
 # The list: NAME, the step that fails (load or run), then the reason.
 step="" reason=""

@@ -163,7 +163,9 @@ local PROPERTIES = {
   { "textfont" }, { "textsize" }, { "textcolor" }, { "minimum" },
   { "maximum" }, { "step" }, { "value", show_value }, { "when" },
   { "size_range" }, { "tooltip", show_value }, { "image" },
-  { "callback", show_function }, { "resizable" },
+  { "callback", show_function }, { "resizable" }, { "shortcut" },
+  { "xclass", show_value }, { "modal" }, { "inactive" }, { "noborder" },
+  { "hotspot" },
 }
 
 function M.new()
@@ -349,6 +351,35 @@ function M.new()
   function methods.parent(self)
     local s = check_self(self, "parent")
     return s.parent
+  end
+
+  -- The calls of the extended translation.
+  property("shortcut", check_integer, 0)
+  property("xclass", check_text)
+  local function flag(name, prop, value)
+    methods[name] = function(self)
+      local s = check_self(self, name)
+      s.props[prop] = value
+    end
+  end
+  flag("deactivate", "inactive", "yes")
+  flag("set_modal", "modal", "yes")
+  flag("set_non_modal", "modal", "non-modal")
+  flag("clear_border", "noborder", "yes")
+
+  -- window(): the nearest window above the widget.
+  function methods.window(self)
+    local s = check_self(self, "window")
+    local p = s.parent
+    while p and not WINDOWS[state[p].class] do p = state[p].parent end
+    return p
+  end
+
+  function methods.hotspot(self, w)
+    local s = check_self(self, "hotspot")
+    if not WINDOWS[s.class] then fail("hotspot: %s is not a window", s.class) end
+    if not is_widget(w) then fail("hotspot: expected a widget, got %s", type(w)) end
+    s.props.hotspot = ref(w)
   end
 
   function methods.resizable(self, ...)

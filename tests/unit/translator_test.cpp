@@ -4,7 +4,9 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "scanner/output.h"
 #include "scanner/scanner.h"
@@ -139,6 +141,72 @@ TEST_F(ActionTest, TypePairIsLookedUpJoined) {
     EXPECT_EQ(written, "s:type(2)\n");
     ignoreType = 1;
     EXPECT_EQ(Run(BeginTypePair, "Vert") + Run(EndTypePair, "Fill") + Run(EmitType, "Double"), "");
+}
+
+}  // namespace
+
+namespace {
+
+// Writes pieces through a sink and returns what reached the file.
+std::string ThroughSink(Sink sink, std::initializer_list<std::string_view> pieces, bool startMidLine = false) {
+    char* buffer = nullptr;
+    size_t size = 0;
+    FILE* out = open_memstream(&buffer, &size);
+    gParserOutput = out;
+    SetCallSink(Sink::Script);
+    WriteText(startMidLine ? "x" : "\n");
+    fflush(out);
+    size_t before = size;
+    BeginTextSink(sink);
+    for (std::string_view piece : pieces) WriteText(piece);
+    EndTextSink();
+    fclose(out);
+    std::string written(buffer + before, size - before);
+    free(buffer);
+    gParserOutput = nullptr;
+    return written;
+}
+
+TEST(Sinks, CommentLinesStayLineComments) {
+    EXPECT_EQ(ThroughSink(Sink::Comment, {"decl ", "int x;\nint y;", "\n"}), "--decl int x;\n--int y;\n");
+    // A line that is a comment already gets no second "--" ...
+    EXPECT_EQ(ThroughSink(Sink::Comment, {"--unknown attribute: x\n"}), "--unknown attribute: x\n");
+    // ... unless it would open a long comment, and nothing that follows "--" may.
+    EXPECT_EQ(ThroughSink(Sink::Comment, {"--[[ old ]]\n"}), "----[[ old ]]\n");
+    EXPECT_EQ(ThroughSink(Sink::Comment, {"[[", "x\n[y"}), "-- [[x\n-- [y");
+    // Empty lines stay empty; text that continues a line gets no prefix.
+    EXPECT_EQ(ThroughSink(Sink::Comment, {"a\n\nb"}), "--a\n\n--b");
+    EXPECT_EQ(ThroughSink(Sink::Comment, {"tail\nnext"}, true), "tail\n--next");
+}
+
+TEST(Sinks, LuaStringsAreEscaped) {
+    EXPECT_EQ(ThroughSink(Sink::LuaString, {"Say \"hi\"\\", "now\n\r\t", std::string_view("\x01\x7f\xc3\xa9", 4)}),
+              "Say \\\"hi\\\"\\\\now\\n\\r\\t\\001\\127\xc3\xa9");
+}
+
+TEST(Sinks, CapturedAndDroppedTextNeverReachesTheFile) {
+    gCaptured.clear();
+    EXPECT_EQ(ThroughSink(Sink::Capture, {"make", "_window", "()"}), "");
+    EXPECT_EQ(gCaptured, "make_window()");
+    EXPECT_EQ(ThroughSink(Sink::Discard, {"\"i18n\".h"}), "");
+}
+
+TEST(Sinks, CommentedCallsKeepTheirTextValuesComments) {
+    char* buffer = nullptr;
+    size_t size = 0;
+    FILE* out = open_memstream(&buffer, &size);
+    gParserOutput = out;
+    SetCallSink(Sink::Comment);
+    WriteText("q:tooltip(\"");
+    BeginTextSink(Sink::LuaString);  // as a label or tooltip in the layout-only mode
+    WriteText("two\nlines");
+    EndTextSink();
+    WriteText("\")\n");
+    SetCallSink(Sink::Script);
+    fclose(out);
+    EXPECT_EQ(std::string(buffer, size), "--q:tooltip(\"two\n--lines\")\n");
+    free(buffer);
+    gParserOutput = nullptr;
 }
 
 }  // namespace
