@@ -9,7 +9,7 @@ MAKEFLAGS += --no-print-directory
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps build demo test unit sanitize fuzz install clean
+.PHONY: all deps build demo test unit sanitize fuzz install package clean
 
 all: build
 
@@ -44,6 +44,10 @@ fuzz: deps
 
 install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package in $(BUILD)/: fluac_VERSION_ARCH.deb
+package: build
+	@cd $(BUILD) && cpack >/dev/null && ls -1 $(CURDIR)/$(BUILD)/fluac_*.deb
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz

@@ -4,7 +4,7 @@
 # Usage: scripts/install-deps.sh [extra-package ...]
 set -eu
 
-need="g++ cmake make flex bison libgtest-dev lua5.4 clang libclang-rt-dev groff-base $*"
+need="g++ cmake make flex bison libgtest-dev lua5.4 clang libclang-rt-dev groff-base dpkg-dev $*"
 missing=""
 for pkg in $need; do
     if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then

@@ -1,0 +1,25 @@
+#!/bin/sh
+# Builds the Debian package, unpacks it, checks that everything in it is
+# under usr/, and runs the unpacked translator on a golden case.
+# usage: package_test.sh BUILD_DIR CASES_DIR
+set -u
+build=$1 cases=$2
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+fail=0
+
+(cd "$build" && cpack -B "$dir/out" >"$dir/cpack.log" 2>&1) || { cat "$dir/cpack.log"; exit 1; }
+deb=$(ls "$dir"/out/fluac_*_*.deb 2>/dev/null | head -n 1)
+[ -n "$deb" ] || { echo "no fluac_VERSION_ARCH.deb made"; cat "$dir/cpack.log"; exit 1; }
+echo "package: $(basename "$deb")"
+
+dpkg-deb -c "$deb" >"$dir/contents" || fail=1
+cat "$dir/contents"
+outside=$(awk '{print $6}' "$dir/contents" | grep -v -E '^\./(usr/.*)?$')
+[ -z "$outside" ] || { echo "files outside usr/:"; echo "$outside"; fail=1; }
+dpkg-deb -f "$deb" Depends | grep -q libc6 || { echo "no library dependencies recorded"; fail=1; }
+
+dpkg-deb -x "$deb" "$dir/root" || exit 1
+"$dir/root/usr/bin/fluac" "$cases/window_with_button.fl" "$dir/out.lua" || fail=1
+cmp -s "$cases/window_with_button.lua" "$dir/out.lua" || { echo "the packaged fluac translates differently"; fail=1; }
+exit $fail
