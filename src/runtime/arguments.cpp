@@ -1,0 +1,20 @@
+#include "arguments.h"
+
+#include <climits>
+
+namespace fluac_lua {
+
+long long check_range(lua_State* L, int idx, long long low, long long high) {
+    lua_Integer n = luaL_checkinteger(L, idx);
+    if (n < low || n > high)
+        luaL_argerror(L, idx, lua_pushfstring(L, "%I is out of range (%I to %I)", n,
+                                              static_cast<lua_Integer>(low),
+                                              static_cast<lua_Integer>(high)));
+    return n;
+}
+
+int check_int(lua_State* L, int idx) {
+    return static_cast<int>(check_range(L, idx, INT_MIN, INT_MAX));
+}
+
+}  // namespace fluac_lua

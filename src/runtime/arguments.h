@@ -1,0 +1,17 @@
+// Argument checks shared by the binding's functions. They raise Lua errors,
+// so callers run them before creating anything that needs a destructor.
+#pragma once
+
+#include <lua.hpp>
+
+namespace fluac_lua {
+
+// An integer within [low, high]; a number with a fraction or out of range is
+// an argument error.
+long long check_range(lua_State* L, int idx, long long low, long long high);
+int check_int(lua_State* L, int idx);
+// True when the call passed arguments after the object itself: FLTK's
+// accessors are getters without arguments and setters with them.
+inline bool is_setter(lua_State* L) { return lua_gettop(L) >= 2; }
+
+}  // namespace fluac_lua

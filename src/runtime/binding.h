@@ -1,0 +1,16 @@
+// The FLTK binding for Lua that translated scripts run against: the globals
+// fltk, Fl, Fl_Group and Fl_Shared_Image.
+#pragma once
+
+#include <lua.hpp>
+
+namespace fluac_lua {
+
+void open_binding(lua_State* L);
+// Before lua_close: widgets that outlive the state must not reach it.
+void close_binding();
+
+// In screenshot mode Fl:run() ends the script by raising this value.
+bool is_stop_signal(lua_State* L, int idx);
+
+}  // namespace fluac_lua

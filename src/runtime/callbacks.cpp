@@ -1,0 +1,135 @@
+#include "callbacks.h"
+
+#include <FL/Fl_Menu_.H>
+#include <FL/Fl_Widget.H>
+
+#include <cstdint>
+
+#include "handles.h"
+
+namespace fluac_lua {
+
+namespace {
+
+const char kPending[] = "fluac.pending_error";
+bool gPending = false;
+
+void keep_error(lua_State* L) {
+    if (gPending) return;  // the first error is the one worth reporting
+    gPending = true;
+    lua_setfield(L, LUA_REGISTRYINDEX, kPending);
+}
+
+// Runs in a protected call: 1 = widget (light userdata).
+int call_widget_callback(lua_State* L) {
+    auto* w = static_cast<Fl_Widget*>(lua_touserdata(L, 1));
+    push_widget_data(L, w, false);
+    if (!lua_istable(L, -1)) return 0;
+    lua_getfield(L, -1, "callback");
+    if (lua_isnil(L, -1)) return 0;
+    push_widget(L, w);
+    lua_call(L, 1, 0);
+    return 0;
+}
+
+// 1 = menu (light userdata), 2 = entry key (light userdata).
+int call_menu_callback(lua_State* L) {
+    auto* menu = static_cast<Fl_Widget*>(lua_touserdata(L, 1));
+    push_menu_entry(L, menu, lua_touserdata(L, 2));
+    if (lua_isnil(L, -2)) return 0;
+    lua_pushvalue(L, -2);
+    push_widget(L, menu);
+    lua_pushvalue(L, -3);
+    lua_call(L, 2, 0);
+    return 0;
+}
+
+void run_protected(lua_CFunction f, void* a, void* b) {
+    lua_State* L = binding_state();
+    if (!L || gPending || !lua_checkstack(L, 4)) return;
+    const int top = lua_gettop(L);
+    lua_pushcfunction(L, f);
+    lua_pushlightuserdata(L, a);
+    lua_pushlightuserdata(L, b);
+    if (lua_pcall(L, 2, 0, 0) != LUA_OK) keep_error(L);
+    lua_settop(L, top);
+}
+
+void widget_trampoline(Fl_Widget* w, void*) { run_protected(call_widget_callback, w, nullptr); }
+
+void menu_trampoline(Fl_Widget* menu, void* key) { run_protected(call_menu_callback, menu, key); }
+
+}  // namespace
+
+void set_widget_callback(lua_State* L, Fl_Widget* w, int idx) {
+    if (!lua_isnil(L, idx)) luaL_checktype(L, idx, LUA_TFUNCTION);
+    push_widget_data(L, w, true);
+    lua_pushvalue(L, idx);
+    lua_setfield(L, -2, "callback");
+    lua_pop(L, 1);
+    if (lua_isnil(L, idx))
+        w->callback(Fl_Widget::default_callback, nullptr);
+    else
+        w->callback(widget_trampoline, nullptr);
+}
+
+void push_widget_callback(lua_State* L, Fl_Widget* w) {
+    push_widget_data(L, w, false);
+    if (lua_istable(L, -1)) lua_getfield(L, -1, "callback");
+    else lua_pushnil(L);
+    lua_remove(L, -2);
+}
+
+int add_menu_entry(lua_State* L, Fl_Menu_* menu, const char* path, int shortcut, int fn_idx,
+                   int data_idx, int flags) {
+    if (!lua_isnil(L, fn_idx)) luaL_checktype(L, fn_idx, LUA_TFUNCTION);
+    // Entries are kept by a key of their own, since FLTK's indexes shift as
+    // entries and submenus are inserted.
+    push_widget_data(L, menu, true);
+    if (lua_getfield(L, -1, "entries") != LUA_TTABLE) {
+        lua_pop(L, 1);
+        lua_newtable(L);
+        lua_pushvalue(L, -1);
+        lua_setfield(L, -3, "entries");
+    }
+    const lua_Integer key = static_cast<lua_Integer>(luaL_len(L, -1)) + 1;
+    lua_createtable(L, 0, 2);
+    lua_pushvalue(L, fn_idx);
+    lua_setfield(L, -2, "callback");
+    lua_pushvalue(L, data_idx);
+    lua_setfield(L, -2, "data");
+    lua_rawseti(L, -2, key);
+    lua_pop(L, 2);
+    void* user_data = reinterpret_cast<void*>(static_cast<intptr_t>(key));
+    return menu->add(path, shortcut, lua_isnil(L, fn_idx) ? nullptr : menu_trampoline, user_data,
+                     flags);
+}
+
+void push_menu_entry(lua_State* L, Fl_Widget* menu, void* key) {
+    const int top = lua_gettop(L);
+    lua_pushnil(L);
+    lua_pushnil(L);
+    push_widget_data(L, menu, false);
+    const auto k = static_cast<lua_Integer>(reinterpret_cast<intptr_t>(key));
+    if (lua_istable(L, -1) && lua_getfield(L, -1, "entries") == LUA_TTABLE &&
+        lua_rawgeti(L, -1, k) == LUA_TTABLE) {
+        lua_getfield(L, -1, "callback");
+        lua_replace(L, top + 1);
+        lua_getfield(L, -1, "data");
+        lua_replace(L, top + 2);
+    }
+    lua_settop(L, top + 2);
+}
+
+bool error_pending() { return gPending; }
+
+void raise_pending_error(lua_State* L) {
+    if (!gPending) return;
+    gPending = false;
+    lua_getfield(L, LUA_REGISTRYINDEX, kPending);
+    lua_pushnil(L);
+    lua_setfield(L, LUA_REGISTRYINDEX, kPending);
+    lua_error(L);
+}
+
+}  // namespace fluac_lua

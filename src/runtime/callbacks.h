@@ -1,0 +1,31 @@
+// Lua functions as FLTK callbacks.
+//
+// FLTK calls callbacks from inside its own C++ frames, where a Lua error must
+// not unwind. Each callback therefore runs in a protected call; its error is
+// kept as pending, the event loop stops, and the binding function that let
+// FLTK run (Fl:run(), do_callback(), ...) raises it once FLTK has returned.
+#pragma once
+
+#include <lua.hpp>
+
+class Fl_Widget;
+class Fl_Menu_;
+
+namespace fluac_lua {
+
+// The widget's callback becomes the function at `idx`, or FLTK's default for nil.
+void set_widget_callback(lua_State* L, Fl_Widget* w, int idx);
+void push_widget_callback(lua_State* L, Fl_Widget* w);
+
+// Adds a menu entry whose callback is the function at `fn_idx` (or none, for
+// nil), called with the menu and the value at `data_idx`. Returns FLTK's index.
+int add_menu_entry(lua_State* L, Fl_Menu_* menu, const char* path, int shortcut, int fn_idx,
+                   int data_idx, int flags);
+// Pushes the callback and the user data of the menu entry with that user_data.
+void push_menu_entry(lua_State* L, Fl_Widget* menu, void* key);
+
+bool error_pending();
+// Raises the pending callback error, if there is one.
+void raise_pending_error(lua_State* L);
+
+}  // namespace fluac_lua

@@ -1,0 +1,12 @@
+// The fltk.FL_* numbers a script names: box and label types (with the values
+// FLTK gives them once defined), events, modifiers, menu flags, alignments.
+#pragma once
+
+#include <lua.hpp>
+
+namespace fluac_lua {
+
+// Adds the constants to the table on top of the stack.
+void add_constants(lua_State* L);
+
+}  // namespace fluac_lua
