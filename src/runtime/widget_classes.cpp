@@ -75,6 +75,7 @@
 #include "arguments.h"
 #include "container.h"
 #include "handles.h"
+#include "widget_methods.h"
 
 namespace fluac_lua {
 
@@ -131,7 +132,7 @@ int construct(lua_State* L) {
     const char* label = luaL_optstring(L, first + 4, nullptr);
     const WidgetClass& c = kClasses[lua_tointeger(L, lua_upvalueindex(1))];
     Fl_Widget* widget = c.make(x, y, w, h, c.name);
-    if (label) widget->copy_label(label);
+    set_label(widget, label);
     note_constructed(widget, std::strcmp(c.name, "Fl_Menu_Bar") == 0);
     push_widget(L, widget);
     return 1;

@@ -244,6 +244,9 @@ const luaL_Reg kMethods[] = {
 }  // namespace
 
 void set_label(Fl_Widget* w, const char* text) {
+    // FLTK lays out an empty label as a line of text (an image above it moves
+    // up), while FLUID writes no label at all; fluac's constructors pass "".
+    if (text && !*text) text = nullptr;
     // Fl_Window::copy_label hides Fl_Widget's: only it retitles a shown window.
     if (Fl_Window* win = w->as_window())
         win->copy_label(text);

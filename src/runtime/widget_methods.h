@@ -17,7 +17,8 @@ void add_menu_methods(lua_State* L);
 // menu:add(path, shortcut, callback, user_data, flags); the menu form of add().
 int menu_add(lua_State* L);
 
-// Sets a label as a copy; windows also retitle themselves.
+// Sets a label as a copy (an empty one as none); windows also retitle
+// themselves.
 void set_label(Fl_Widget* w, const char* text);
 
 // The error for a method that the widget's kind does not have.

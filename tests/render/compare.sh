@@ -1,0 +1,137 @@
+#!/bin/sh
+# Screenshots of the same FLUID file from both sides: translated by fluac and
+# run by fluac-lua, and compiled by FLUID into C++ and run. Needs an X server
+# (the test runs it under xvfb-run).
+#
+# compare.sh CONFIG WORKDIR EXPECTED FILE...
+#   Compares every file. A pair passes when its pixels are identical, or when
+#   EXPECTED lists it as differing; a listed pair that has become identical
+#   fails too, so the list stays true.
+# compare.sh --demo CONFIG OUTDIR FILE...
+#   Writes OUTDIR/NAME.lua.png and OUTDIR/NAME.fluid.png and prints their paths.
+set -u
+
+demo=0
+if [ "$1" = --demo ]; then demo=1; shift; fi
+config=$1 work=$2
+shift 2
+expected=
+if [ $demo = 0 ]; then expected=$1; shift; fi
+. "$config"
+mkdir -p "$work"
+[ -n "${COMPARE_STARTED:-}" ] && : >"$COMPARE_STARTED"
+
+# label of a file: its folder and name, e.g. examples/editor
+label_of() {
+    echo "$(basename "$(dirname "$1")")/$(basename "$1" .fl)"
+}
+
+# Builds the C++ side of one case in the current folder, reusing the host
+# built last time when FLUID's output and the host library are unchanged.
+build_host() {
+    name=$1
+    func=$(sed -n 's/^Function {\([A-Za-z_0-9]*\)(.*/\1/p' "$name.fl" | head -n 1)
+    [ -n "$func" ] || { echo "no function in the file" >>log; return 1; }
+    cat >shim.cpp <<SHIM
+#include "$name.cxx"
+#include <type_traits>
+Fl_Widget* fluac_render_make() {
+    if constexpr (std::is_void_v<decltype($func())>) { $func(); return nullptr; }
+    else return $func();
+}
+SHIM
+    key=$(cat "$name.cxx" "$name.h" shim.cpp $HOST_LIBRARIES | cksum)
+    cache="$CACHE_DIR/$(echo "$2" | tr / _)"
+    if [ -x "$cache/host" ] && [ "$(cat "$cache/key" 2>/dev/null)" = "$key" ]; then
+        cp "$cache/host" host
+        return 0
+    fi
+    # shellcheck disable=SC2086
+    "$CXX" -std=c++17 -O0 -w $HOST_CXXFLAGS -I. shim.cpp -o host $HOST_LIBRARIES $HOST_LINK >>log 2>&1 ||
+        return 1
+    mkdir -p "$cache" && cp host "$cache/host" && echo "$key" >"$cache/key"
+}
+
+# FLUID stops at a dialog when it finds something wrong in a file and has a
+# display, so it runs without one; but it needs one to read images, so a file
+# with images gets a second, time-limited run with the display.
+run_fluid() {
+    env -u DISPLAY "$FLUID" -c -o "$1.cxx" -h "$1.h" "$1.fl" >>log 2>&1 && return 0
+    grep -q 'image {' "$1.fl" && grep -q Fl_Window "$1.fl" &&
+        timeout 30 "$FLUID" -c -o "$1.cxx" -h "$1.h" "$1.fl" >>log 2>&1
+}
+
+# Renders one file into folder $2; sets outcome to "identical" or a reason.
+render() {
+    fl=$1 dir=$2 label=$3
+    name=$(basename "$fl" .fl)
+    rm -rf "$dir" && mkdir -p "$dir"
+    src=$(cd "$(dirname "$fl")" && pwd)
+    "$LUA" "$RENDER_ONLY" "$fl" "$dir/$name.fl" || { outcome="render-only copy failed"; return; }
+    # Images named by the file are read from beside it, on both sides.
+    sed -n 's/.*image {\([^}]*\)}.*/\1/p' "$fl" | while read -r img; do
+        [ -f "$src/$img" ] && cp "$src/$img" "$dir/"
+    done
+    (
+        cd "$dir" || exit 1
+        "$FLUAC" "$name.fl" "$name.lua" 2>>log
+        "$FLUAC_LUA" --screenshot lua.png "$name.lua" >lua.log 2>&1 ||
+            tail -n 1 lua.log >>failed
+        if run_fluid "$name" && build_host "$name" "$label"; then
+            ./host fluid.png >>log 2>&1 || echo "fluid side: $(tail -n 1 log)" >>failed
+        else
+            echo "fluid side: $(grep -v '^$' log | tail -n 1)" >>failed
+        fi
+    )
+    if [ -f "$dir/failed" ]; then
+        outcome="no screenshot: $(cat "$dir/failed" | tr '\n' ' ')"
+    elif "$PNG_DIFF" "$dir/lua.png" "$dir/fluid.png" >"$dir/diff" 2>&1; then
+        outcome=identical
+    else
+        outcome=$(cat "$dir/diff")
+    fi
+}
+
+if [ $demo = 1 ]; then
+    for fl in "$@"; do
+        name=$(basename "$fl" .fl)
+        render "$fl" "$work/.render/$name" "$(label_of "$fl")"
+        for side in lua fluid; do
+            [ -f "$work/.render/$name/$side.png" ] &&
+                cp "$work/.render/$name/$side.png" "$work/$name.$side.png" &&
+                echo "$work/$name.$side.png"
+        done
+        echo "  $name: $outcome"
+    done
+    exit 0
+fi
+
+identical=0 listed=0 failed=0
+for fl in "$@"; do
+    label=$(label_of "$fl")
+    render "$fl" "$work/$(echo "$label" | tr / _)" "$label"
+    reason=$(grep -v "^#" "$expected" | sed -n "s|^$label: ||p")
+    if [ "$outcome" = identical ]; then
+        identical=$((identical + 1))
+        if [ -n "$reason" ]; then
+            echo "FAIL $label: identical, but listed as differing ($reason)"
+            failed=$((failed + 1))
+        else
+            echo "ok   $label: identical"
+        fi
+    elif [ -n "$reason" ]; then
+        listed=$((listed + 1))
+        echo "ok   $label: differs as listed: $reason"
+        echo "       ($outcome)"
+    else
+        echo "FAIL $label: $outcome"
+        echo "       see $work/$(echo "$label" | tr / _)/"
+        failed=$((failed + 1))
+    fi
+done
+echo "$identical identical, $listed differing as listed, $failed failed"
+if [ "$identical" -lt "${MIN_IDENTICAL:-15}" ]; then
+    echo "FAIL fewer than ${MIN_IDENTICAL:-15} identical pairs"
+    failed=$((failed + 1))
+fi
+[ "$failed" = 0 ]
