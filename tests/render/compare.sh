@@ -19,7 +19,7 @@ expected=
 if [ $demo = 0 ]; then expected=$1; shift; fi
 . "$config"
 mkdir -p "$work"
-[ -n "${COMPARE_STARTED:-}" ] && : >"$COMPARE_STARTED"
+[ -n "${XVFB_STARTED:-}" ] && : >"$XVFB_STARTED"
 
 # label of a file: its folder and name, e.g. examples/editor
 label_of() {

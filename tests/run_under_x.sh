@@ -1,7 +1,7 @@
 #!/bin/sh
 # run_under_x.sh FIRST_DISPLAY COMMAND...: runs COMMAND under its own Xvfb
 # server (the same screen settings for every screenshot taken inside), with
-# COMPARE_STARTED set to a file the command creates once it runs. Exits 77,
+# XVFB_STARTED set to a file the command creates once it runs. Exits 77,
 # which CTest reports as skipped, when no server could be started.
 set -u
 first=$1
@@ -13,7 +13,7 @@ fi
 marker=$(mktemp)
 rm -f "$marker"
 status=0
-COMPARE_STARTED=$marker xvfb-run -a -n "$first" \
+XVFB_STARTED=$marker xvfb-run -a -n "$first" \
     -s "-screen 0 1600x1200x24 -dpi 96 -nolisten tcp" "$@" || status=$?
 if [ ! -e "$marker" ]; then
     echo "skipped: no X server could be started with xvfb-run (status $status)"

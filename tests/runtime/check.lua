@@ -1,0 +1,38 @@
+-- Helpers for the binding's tests; each test file loads this first.
+local check = {}
+
+-- Calls f and returns the error message it raised; fails if it raised none.
+function check.error_of(f, ...)
+  local ok, message = pcall(f, ...)
+  assert(not ok, "expected an error")
+  return tostring(message)
+end
+
+-- The error must contain `fragment` (plain text).
+function check.fails_with(fragment, f, ...)
+  local message = check.error_of(f, ...)
+  assert(message:find(fragment, 1, true),
+         ("error %q does not contain %q"):format(message, fragment))
+end
+
+function check.equal(actual, expected, what)
+  if actual ~= expected then
+    error(("%s: expected %s, got %s"):format(what or "value", tostring(expected),
+                                             tostring(actual)), 2)
+  end
+end
+
+-- The widget tree under w, one line per widget: class, geometry, label.
+-- Parts that widgets make for themselves (scroll bars) are left out.
+function check.tree(w, indent, out)
+  indent, out = indent or "", out or {}
+  out[#out + 1] = ("%s%s %d,%d %dx%d %s"):format(indent, w:class_name(), w:x(), w:y(), w:w(),
+                                                 w:h(), w:label() or "-")
+  for i = 0, w:children() - 1 do
+    local child = w:child(i)
+    if child:class_name() ~= "Fl_Widget" then check.tree(child, indent .. "  ", out) end
+  end
+  return table.concat(out, "\n")
+end
+
+return check
