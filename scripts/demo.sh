@@ -17,3 +17,15 @@ for fl in "$root"/examples/*.fl; do
     lua5.4 "$root/tests/lua/run.lua" "$out/$name.lua"
     echo
 done
+
+# Screenshots of the examples, from fluac-lua and from FLUID's own C++ build,
+# where fluac-lua and the comparison were built.
+conf=$(dirname "$fluac")/tests/render/render.conf
+if [ -f "$conf" ]; then
+    echo "==== screenshots: NAME.lua.png from fluac-lua, NAME.fluid.png from FLUID's C++"
+    sh "$root/tests/run_under_x.sh" 190 \
+        sh "$root/tests/render/compare.sh" --demo "$conf" "$out" "$root"/examples/*.fl ||
+        echo "(no screenshots were taken)"
+else
+    echo "(fluac-lua or FLUID is missing, so no screenshots)"
+fi
