@@ -170,6 +170,62 @@ int k_size_range(lua_State* L) {
     return 0;
 }
 
+Fl_Window* check_window(lua_State* L, const char* method) {
+    Fl_Widget* w = check_widget(L, 1);
+    Fl_Window* win = w->as_window();
+    if (!win) no_such_method(L, w, method);
+    return win;
+}
+
+int k_xclass(lua_State* L) {
+    Fl_Window* win = check_window(L, "xclass");
+    if (!is_setter(L)) return lua_pushstring(L, win->xclass()), 1;
+    win->xclass(luaL_checkstring(L, 2));  // copied by FLTK
+    return 0;
+}
+
+int k_set_modal(lua_State* L) {
+    check_window(L, "set_modal")->set_modal();
+    return 0;
+}
+
+int k_set_non_modal(lua_State* L) {
+    check_window(L, "set_non_modal")->set_non_modal();
+    return 0;
+}
+
+int k_clear_border(lua_State* L) {
+    check_window(L, "clear_border")->clear_border();
+    return 0;
+}
+
+// hotspot(widget): the window will open with that widget under the pointer.
+int k_hotspot(lua_State* L) {
+    Fl_Window* win = check_window(L, "hotspot");
+    win->hotspot(check_widget(L, 2));
+    return 0;
+}
+
+// shortcut: the key that activates a button or focuses an input.
+int k_shortcut(lua_State* L) {
+    Fl_Widget* w = check_widget(L, 1);
+    const bool set = is_setter(L);
+    const int key = set ? check_int(L, 2) : 0;
+    if (auto* b = dynamic_cast<Fl_Button*>(w)) {
+        if (!set) return lua_pushinteger(L, b->shortcut()), 1;
+        b->shortcut(key);
+    } else if (auto* in = dynamic_cast<Fl_Input_*>(w)) {
+        if (!set) return lua_pushinteger(L, in->shortcut()), 1;
+        in->shortcut(key);
+    } else if (auto* vi = dynamic_cast<Fl_Value_Input*>(w)) {
+        if (!set) return lua_pushinteger(L, vi->shortcut()), 1;
+        vi->shortcut(key);
+    } else {
+        return no_such_method(L, w, "shortcut");
+    }
+    return 0;
+}
+
 int k_resizable(lua_State* L) {
     Fl_Widget* w = check_widget(L, 1);
     Fl_Group* g = w->as_group();
@@ -220,6 +276,12 @@ const luaL_Reg kMethods[] = {
     {"down_box", k_down_box},
     {"size_range", k_size_range},
     {"resizable", k_resizable},
+    {"xclass", k_xclass},
+    {"set_modal", k_set_modal},
+    {"set_non_modal", k_set_non_modal},
+    {"clear_border", k_clear_border},
+    {"hotspot", k_hotspot},
+    {"shortcut", k_shortcut},
     {"add", k_add},
     {"size", k_size},
     {nullptr, nullptr},

@@ -203,6 +203,27 @@ int w_child(lua_State* L) {
     return 1;
 }
 
+int w_activate(lua_State* L) {
+    check_widget(L, 1)->activate();
+    return 0;
+}
+
+int w_deactivate(lua_State* L) {
+    check_widget(L, 1)->deactivate();
+    return 0;
+}
+
+int w_active(lua_State* L) {
+    lua_pushboolean(L, check_widget(L, 1)->active());
+    return 1;
+}
+
+// window(): the nearest window above the widget.
+int w_window(lua_State* L) {
+    push_widget(L, check_widget(L, 1)->window());
+    return 1;
+}
+
 int w_class_name(lua_State* L) {
     lua_pushstring(L, class_name(check_widget(L, 1)));
     return 1;
@@ -237,6 +258,10 @@ const luaL_Reg kMethods[] = {
     {"parent", w_parent},
     {"children", w_children},
     {"child", w_child},
+    {"activate", w_activate},
+    {"deactivate", w_deactivate},
+    {"active", w_active},
+    {"window", w_window},
     {"class_name", w_class_name},
     {nullptr, nullptr},
 };

@@ -67,6 +67,9 @@ render() {
     name=$(basename "$fl" .fl)
     rm -rf "$dir" && mkdir -p "$dir"
     src=$(cd "$(dirname "$fl")" && pwd)
+    # A golden case's NAME.args holds the options it is translated with.
+    options=
+    [ -f "${fl%.fl}.args" ] && options=$(cat "${fl%.fl}.args")
     "$LUA" "$RENDER_ONLY" "$fl" "$dir/$name.fl" || { outcome="render-only copy failed"; return; }
     # Images named by the file are read from beside it, on both sides.
     sed -n 's/.*image {\([^}]*\)}.*/\1/p' "$fl" | while read -r img; do
@@ -74,7 +77,8 @@ render() {
     done
     (
         cd "$dir" || exit 1
-        "$FLUAC" "$name.fl" "$name.lua" 2>>log
+        # shellcheck disable=SC2086
+        "$FLUAC" $options "$name.fl" "$name.lua" 2>>log
         "$FLUAC_LUA" --screenshot lua.png "$name.lua" >lua.log 2>&1 ||
             tail -n 1 lua.log >>failed
         if run_fluid "$name" && build_host "$name" "$label"; then
