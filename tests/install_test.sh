@@ -1,9 +1,12 @@
 #!/bin/sh
 # Installs the build into a temporary prefix, checks what lands where, and
-# runs the installed programs.
-# usage: install_test.sh BUILD_DIR
+# runs the installed programs. With "gui" (under run_under_x.sh) the installed
+# fluac-lua also takes a screenshot of an installed example.
+# usage: install_test.sh BUILD_DIR [gui]
 set -u
 build=$1
+gui=${2:-}
+[ -n "${XVFB_STARTED:-}" ] && touch "$XVFB_STARTED"
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 fail=0
@@ -27,6 +30,19 @@ for fl in "$prefix"/share/doc/fluac/examples/*.fl; do
     cmp -s "$prefix/installed.lua" "$prefix/built.lua" || { echo "installed fluac differs on $fl"; fail=1; }
 done
 "$prefix/bin/fluac" --version | grep -q '^fluac ' || { echo "installed --version"; fail=1; }
+
+# fluac-lua, where it is built.
+if [ -x "$build/src/runtime/fluac-lua" ]; then
+    [ -x "$prefix/bin/fluac-lua" ] && [ -f "$prefix/share/man/man1/fluac-lua.1" ] ||
+        { echo "fluac-lua or its man page not installed"; fail=1; }
+    "$prefix/bin/fluac-lua" --version | grep -q '^fluac-lua ' || { echo "installed fluac-lua --version"; fail=1; }
+    if [ "$gui" = gui ]; then
+        "$prefix/bin/fluac" "$prefix/share/doc/fluac/examples/editor.fl" "$prefix/editor.lua" || fail=1
+        (cd "$prefix" && "$prefix/bin/fluac-lua" --screenshot editor.png editor.lua) || fail=1
+        head -c 8 "$prefix/editor.png" | od -An -c | grep -q 'P   N   G' ||
+            { echo "installed fluac-lua wrote no PNG"; fail=1; }
+    fi
+fi
 
 # The man pages render without warnings.
 for page in "$prefix"/share/man/man1/*.1; do

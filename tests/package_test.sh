@@ -17,7 +17,16 @@ dpkg-deb -c "$deb" >"$dir/contents" || fail=1
 cat "$dir/contents"
 outside=$(awk '{print $6}' "$dir/contents" | grep -v -E '^\./(usr/.*)?$')
 [ -z "$outside" ] || { echo "files outside usr/:"; echo "$outside"; fail=1; }
-dpkg-deb -f "$deb" Depends | grep -q libc6 || { echo "no library dependencies recorded"; fail=1; }
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+echo "$depends" | grep -q libc6 || { echo "no library dependencies recorded"; fail=1; }
+# fluac-lua, where it is built, brings in FLTK, Lua and libpng.
+if [ -x "$build/src/runtime/fluac-lua" ]; then
+    for lib in libfltk1.3 liblua5.4 libpng16; do
+        echo "$depends" | grep -q "$lib" || { echo "no dependency on $lib"; fail=1; }
+    done
+    grep -q ' \./usr/bin/fluac-lua$' "$dir/contents" || { echo "fluac-lua not packaged"; fail=1; }
+fi
 
 dpkg-deb -x "$deb" "$dir/root" || exit 1
 "$dir/root/usr/bin/fluac" "$cases/window_with_button.fl" "$dir/out.lua" || fail=1

@@ -61,6 +61,10 @@ int parse(int argc, char** argv, Options& o) {
         std::fputs(kUsage, stdout);
         return 0;
     }
+    if (i < argc && std::strcmp(argv[i], "--version") == 0) {
+        std::puts("fluac-lua " FLUAC_VERSION);
+        return 0;
+    }
     if (i < argc && std::strcmp(argv[i], "--screenshot") == 0) {
         if (i + 1 >= argc) {
             std::fputs(kUsage, stderr);
