@@ -9,7 +9,7 @@ MAKEFLAGS += --no-print-directory
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps build demo test unit sanitize fuzz install package clean
+.PHONY: all deps build demo test unit sanitize fuzz install package bench clean
 
 all: build
 
@@ -48,6 +48,10 @@ install: build
 # A Debian package in $(BUILD)/: fluac_VERSION_ARCH.deb
 package: build
 	@cd $(BUILD) && cpack >/dev/null && ls -1 $(CURDIR)/$(BUILD)/fluac_*.deb
+
+# Times fluac against cat and fluid -c on large generated files (not part of test).
+bench: build
+	@BENCH_DIR=$${BENCH_DIR:-$(BUILD)/bench-files} bash bench/run.sh $(BUILD)/fluac $(BUILD)/fluac_gen
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz
