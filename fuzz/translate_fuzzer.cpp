@@ -35,6 +35,7 @@ void Translate(const std::uint8_t* data, std::size_t size, bool extended) {
         yyparse();
     SetCallSink(Sink::Script);
     WriteText("Fl:run()\n");
+    FlushOutput();
 
     ResetScanner();  // releases the scanner's buffer before the next input
     fclose(input);

@@ -73,6 +73,7 @@ int vemt_ParseFluid(const char* inputPath, const char* outputPath) {
 
     SetCallSink(Sink::Script);  // the input may have ended inside a comment or a dropped value
     WriteText("Fl:run()\n");
+    FlushOutput();
     // A failed write may surface in any write, in the final flush or in the close.
     int writeErrno = gOutputErrno;
     if (fflush(gParserOutput) != 0 && writeErrno == 0) writeErrno = errno;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "scanner/input.h"
+#include "scanner/output.h"
 #include "scanner/scanner.h"
 
 namespace {
@@ -51,6 +52,7 @@ int ScannerRead(char* buf, int max_size, int interactive) {
 }
 
 void ScannerFatal(const char* message) {
+    FlushOutput();  // exit flushes the stream, and what was written belongs in it
     fprintf(stderr, "%s\n", message);
     exit(2);
 }

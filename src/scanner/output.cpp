@@ -10,15 +10,31 @@ Sink gSink = Sink::Script;
 Sink gCallSink = Sink::Script;
 std::string gCaptured;
 
+namespace output_detail {
+char pending[kCapacity];
+std::size_t used = 0;
+}  // namespace output_detail
+
+using namespace output_detail;
+
 namespace {
 
-bool atLineStart = true;  // the last byte written to the file was a newline
+bool handedAtLineStart = true;  // the last byte handed to the stream was a newline
+
+void Put(const char* data, std::size_t size) {
+    if (size == 0) return;
+    if (fwrite(data, 1, size, gParserOutput) != size && gOutputErrno == 0)
+        gOutputErrno = errno ? errno : EIO;
+    handedAtLineStart = data[size - 1] == '\n';
+}
 
 void WriteRaw(std::string_view text) {
-    if (text.empty()) return;
-    if (fwrite(text.data(), 1, text.size(), gParserOutput) != text.size() && gOutputErrno == 0)
-        gOutputErrno = errno ? errno : EIO;
-    atLineStart = text.back() == '\n';
+    if (text.size() > kCapacity - used) {
+        FlushOutput();
+        if (text.size() >= kCapacity) return Put(text.data(), text.size());
+    }
+    std::memcpy(pending + used, text.data(), text.size());
+    used += text.size();
 }
 
 // Every line gets "--" in front, unless it is a line comment already. A
@@ -28,7 +44,7 @@ void WriteCommented(std::string_view text) {
     while (!text.empty()) {
         size_t newline = text.find('\n');
         std::string_view line = text.substr(0, newline == std::string_view::npos ? text.size() : newline + 1);
-        if (atLineStart && line != "\n") {
+        if (AtLineStart() && line != "\n") {
             bool isComment = line.substr(0, 2) == "--" && line.substr(0, 3) != "--[";
             if (!isComment) WriteRaw(line.front() == '[' ? "-- " : "--");
         }
@@ -62,7 +78,11 @@ void WriteEscaped(std::string_view text) {
 
 }  // namespace
 
-void WriteText(std::string_view text) {
+void output_detail::WriteLong(std::string_view text) {
+    WriteRaw(text);
+}
+
+void output_detail::WriteToSink(std::string_view text) {
     switch (gSink) {
         case Sink::Script: WriteRaw(text); break;
         case Sink::Comment: WriteCommented(text); break;
@@ -70,6 +90,11 @@ void WriteText(std::string_view text) {
         case Sink::Capture: gCaptured += text; break;
         case Sink::Discard: break;
     }
+}
+
+void FlushOutput() {
+    Put(pending, used);
+    used = 0;
 }
 
 void WriteNumber(long long n) {
@@ -93,5 +118,5 @@ void EndTextSink() {
 }
 
 bool AtLineStart() {
-    return atLineStart;
+    return used ? pending[used - 1] == '\n' : handedAtLineStart;
 }

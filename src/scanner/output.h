@@ -1,7 +1,14 @@
 // The one output stream, written by the scanner's copies and the parser's actions.
+//
+// What goes into the script collects in a buffer of our own and reaches
+// gParserOutput in large blocks: a stdio call per lexeme (each taking the
+// stream's lock) used to cost a third of the run time. Whoever reads or
+// closes the stream calls FlushOutput first.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -23,10 +30,37 @@ extern Sink gSink;              // where text goes now
 extern Sink gCallSink;          // where the actions' calls go: Script or Comment
 extern std::string gCaptured;   // text taken by the Capture sink
 
+namespace output_detail {
+inline constexpr std::size_t kCapacity = std::size_t{1} << 16;
+inline constexpr std::size_t kShort = 256;  // copied inline; longer texts take a call
+extern char pending[kCapacity];
+extern std::size_t used;
+void WriteLong(std::string_view text);     // into the script
+void WriteToSink(std::string_view text);   // through any sink but Script
+}  // namespace output_detail
+
 // Writes text through the current sink.
-void WriteText(std::string_view text);
+inline void WriteText(std::string_view text) {
+    using namespace output_detail;
+    if (gSink != Sink::Script) return WriteToSink(text);
+    if (text.size() > kShort || used > kCapacity - kShort) return WriteLong(text);
+    std::memcpy(pending + used, text.data(), text.size());
+    used += text.size();
+}
+
+inline void WriteChar(char c) {
+    using namespace output_detail;
+    if (gSink != Sink::Script || used == kCapacity) return WriteText(std::string_view(&c, 1));
+    pending[used++] = c;
+}
+
 // Writes a signed decimal integer.
 void WriteNumber(long long n);
+
+// Hands everything written to the script so far to gParserOutput (to its own
+// buffer: an fflush is still needed to reach the file). A failure is kept in
+// gOutputErrno.
+void FlushOutput();
 
 // The calls of the actions go to sink (Script or Comment) from now on.
 void SetCallSink(Sink sink);

@@ -55,9 +55,11 @@ std::vector<LexCall> ScanAll(std::string_view input) {
 
     std::vector<LexCall> calls;
     for (;;) {
+        FlushOutput();
         fflush(out);
         size_t before = size;
         int token = yylex();
+        FlushOutput();
         fflush(out);
         calls.push_back({token, std::string(yytext, static_cast<size_t>(yyleng)),
                          std::string(buffer + before, size - before)});

@@ -67,9 +67,11 @@ protected:
         token_ = token;
         yytext = token_.data();
         yyleng = static_cast<int>(token_.size());
+        FlushOutput();
         fflush(out_);
         size_t before = size_;
         action();
+        FlushOutput();
         fflush(out_);
         return std::string(buffer_ + before, size_ - before);
     }
@@ -155,11 +157,13 @@ std::string ThroughSink(Sink sink, std::initializer_list<std::string_view> piece
     gParserOutput = out;
     SetCallSink(Sink::Script);
     WriteText(startMidLine ? "x" : "\n");
+    FlushOutput();
     fflush(out);
     size_t before = size;
     BeginTextSink(sink);
     for (std::string_view piece : pieces) WriteText(piece);
     EndTextSink();
+    FlushOutput();
     fclose(out);
     std::string written(buffer + before, size - before);
     free(buffer);
@@ -203,6 +207,7 @@ TEST(Sinks, CommentedCallsKeepTheirTextValuesComments) {
     EndTextSink();
     WriteText("\")\n");
     SetCallSink(Sink::Script);
+    FlushOutput();
     fclose(out);
     EXPECT_EQ(std::string(buffer, size), "--q:tooltip(\"two\n--lines\")\n");
     free(buffer);

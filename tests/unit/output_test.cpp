@@ -1,0 +1,85 @@
+// The output buffer: whatever the sizes of the writes, the stream receives
+// exactly their concatenation, in order, once flushed.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "scanner/output.h"
+
+namespace {
+
+class OutputTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        out_ = open_memstream(&buffer_, &size_);
+        gParserOutput = out_;
+        gOutputErrno = 0;
+    }
+    void TearDown() override {
+        fclose(out_);
+        free(buffer_);
+        gParserOutput = nullptr;
+    }
+    std::string Flushed() {
+        FlushOutput();
+        fflush(out_);
+        return std::string(buffer_, size_);
+    }
+
+    FILE* out_ = nullptr;
+    char* buffer_ = nullptr;
+    size_t size_ = 0;
+};
+
+TEST_F(OutputTest, WritesOfEverySizeArriveInOrder) {
+    const size_t capacity = output_detail::kCapacity;
+    std::string expected;
+    auto text = [&](size_t n, char c) {
+        std::string s(n, c);
+        if (n > 0) s.back() = '|';
+        WriteText(s);
+        expected += s;
+    };
+    text(3, 'a');
+    text(capacity - 10, 'b');  // fills to 7 short of full
+    text(7, 'c');              // exactly full
+    WriteChar('d');            // one past: spills
+    expected += 'd';
+    text(capacity, 'e');       // as large as the buffer, behind pending bytes
+    text(0, 'f');
+    text(3 * capacity + 5, 'g');
+    for (int i = 0; i < 100000; ++i) {
+        WriteChar(static_cast<char>('0' + i % 10));
+        expected += static_cast<char>('0' + i % 10);
+    }
+    WriteNumber(-9223372036854775807LL - 1);
+    expected += "-9223372036854775808";
+    EXPECT_EQ(Flushed(), expected);
+    EXPECT_EQ(gOutputErrno, 0);
+}
+
+TEST_F(OutputTest, NothingIsLostOrRepeatedByRepeatedFlushes) {
+    WriteText("one ");
+    FlushOutput();
+    FlushOutput();
+    WriteText("two");
+    EXPECT_EQ(Flushed(), "one two");
+}
+
+TEST(OutputFailure, TheFirstFailedWriteIsKept) {
+    FILE* full = fopen("/dev/full", "w");
+    if (!full) GTEST_SKIP() << "no /dev/full";
+    setvbuf(full, nullptr, _IONBF, 0);
+    gParserOutput = full;
+    gOutputErrno = 0;
+    WriteText(std::string(output_detail::kCapacity + 1, 'x'));
+    EXPECT_EQ(gOutputErrno, ENOSPC);
+    fclose(full);
+    gParserOutput = nullptr;
+    gOutputErrno = 0;
+}
+
+}  // namespace
