@@ -27,6 +27,8 @@ extern "C" int yywrap();
 
 // Rules that only return their token outside text mode.
 int PlainToken(int token);
+// The same for the whole-line rules, whose lexeme may hold a NUL byte.
+int LineToken(int token);
 // "label {", "code0 {" and kin: start a braced value; their brace is not counted.
 int BeginBracedValue(int token);
 // "label ", "code0 " and kin: start a one-word value.
@@ -55,9 +57,6 @@ void GiveBackAllBut(int n);
 // (written to sink), then restore the counters.
 void EnterTextAfterBrace(Sink sink);
 void LeaveTextAfterBrace();
-
-// Writes the current lexeme to the output as a NUL-terminated string.
-void WriteLexeme();
 
 // Puts the scanner back in its start state (for tests and the fuzzer only).
 void ResetScanner();

@@ -56,21 +56,23 @@ void StopDropping() {
 }  // namespace
 
 // A lexeme is written as a C string: a NUL byte ends what is written of it.
-void WriteLexeme() {
-    const void* nul = std::memchr(yytext, '\0', static_cast<size_t>(yyleng));
-    size_t length = nul ? static_cast<size_t>(static_cast<const char*>(nul) - yytext)
-                        : static_cast<size_t>(yyleng);
-    Copy(std::string_view(yytext, length));
-}
-
+// Only the whole-line rules and the single-character rule can match a NUL, so
+// every other lexeme is written whole, without looking for one.
 static int CopiedText() {
-    WriteLexeme();
+    Copy(std::string_view(yytext, static_cast<size_t>(yyleng)));
     return TEXT;
 }
 
-// keywords, words, numbers, parentheses and the whole-line forms
+// keywords, words, numbers and parentheses
 int PlainToken(int token) {
     return pureText ? CopiedText() : token;
+}
+
+// "#", "version", "header_name" and "code_name" up to the end of the line
+int LineToken(int token) {
+    if (!pureText) return token;
+    Copy(std::string_view(yytext, std::strlen(yytext)));
+    return TEXT;
 }
 
 // "image {", "code0 {" .. "code3 {", "label {", "tooltip {", "user_data {", "callback {"
@@ -152,7 +154,8 @@ void ScanEscape(char c) {
 // outside text values out of the script
 int ScanStray() {
     if (gExtendedKeywords && !pureText) return TEXT;
-    return CopiedText();
+    if (yytext[0] != '\0') Copy(std::string_view(yytext, 1));
+    return TEXT;
 }
 
 // --- the extended mode's rules ----------------------------------------------
