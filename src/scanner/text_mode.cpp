@@ -127,8 +127,11 @@ static int EndWordValue() {
     return RBRACE;
 }
 
-// newline
+// newline. This rule and the CR-LF rule are the only ones that match a
+// newline, so they keep the line count (flex's own counting would look at
+// every lexeme).
 int ScanNewline() {
+    ++yylineno;
     if (breakOnWhiteSpace) return EndWordValue();
     return pureText ? CopiedText() : 0;
 }
@@ -189,6 +192,7 @@ int ExtendedWordValue(int token) {
 
 // CR-LF: a newline, copied as a plain newline
 int ScanCrLf() {
+    ++yylineno;
     if (breakOnWhiteSpace) return EndWordValue();
     if (!pureText) return 0;
     Copy("\n");
@@ -224,6 +228,7 @@ void LeaveTextAfterBrace() {
 void ResetScanner() {
     dropping = false;
     yylex_destroy();
+    yylineno = 1;
     pureText = 0;
     brackLevel = 0;
     brackStart = 0;
