@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -43,9 +44,27 @@ void WriteToSink(std::string_view text);   // through any sink but Script
 inline void WriteText(std::string_view text) {
     using namespace output_detail;
     if (gSink != Sink::Script) return WriteToSink(text);
-    if (text.size() > kShort || used > kCapacity - kShort) return WriteLong(text);
-    std::memcpy(pending + used, text.data(), text.size());
-    used += text.size();
+    const std::size_t n = text.size();
+    if (n > kShort || used > kCapacity - kShort) return WriteLong(text);
+    char* to = pending + used;
+    const char* from = text.data();
+    used += n;
+    // Most lexemes are a few bytes long; copy those without a library call,
+    // with two overlapping 4-byte moves or three single bytes.
+    if (n >= 4 && n <= 8) {
+        std::uint32_t head, tail;
+        std::memcpy(&head, from, 4);
+        std::memcpy(&tail, from + n - 4, 4);
+        std::memcpy(to, &head, 4);
+        std::memcpy(to + n - 4, &tail, 4);
+    } else if (n < 4) {
+        if (n == 0) return;
+        to[0] = from[0];
+        to[n / 2] = from[n / 2];
+        to[n - 1] = from[n - 1];
+    } else {
+        std::memcpy(to, from, n);
+    }
 }
 
 inline void WriteChar(char c) {
