@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <string>
 
 #include "scanner/scanner.h"
 #include "translator/actions.h"
@@ -23,7 +24,7 @@ int RectNumber(const char* text) {
 }
 
 // "%s:NAME(%s)\n" with the widget and the token's text.
-void EmitCall(std::string_view tmpl) {
+void EmitCall(Template<std::string, char*> tmpl) {
     Emit(tmpl, widgetIdentifier, yytext);
 }
 

@@ -1,34 +1,53 @@
 // Writing Lua through fixed templates: "%s" takes a text, "%d" a signed
 // decimal integer; every other character is written as it stands.
+//
+// A template is split at its holes while the program is compiled, so writing
+// one is a row of plain copies, and a hole that does not fit its argument (or
+// a hole too many or too few) does not compile.
 #pragma once
 
+#include <array>
+#include <concepts>
 #include <cstddef>
-#include <string>
 #include <string_view>
 #include <type_traits>
 
 #include "scanner/output.h"
 
-struct Hole {
-    Hole(std::string_view t) : text(t) {}
-    Hole(const std::string& t) : text(t) {}
-    Hole(const char* t) : text(t) {}
-    template <class N, class = std::enable_if_t<std::is_integral_v<N>>>
-    Hole(N n) : number(static_cast<long long>(n)), isNumber(true) {}
-
-    std::string_view text;
-    long long number = 0;
-    bool isNumber = false;
-};
-
-void EmitHoles(std::string_view tmpl, const Hole* holes, std::size_t count);
+template <class T>
+inline constexpr char kHoleKind = std::is_integral_v<std::remove_cvref_t<T>> ? 'd' : 's';
 
 template <class... Args>
-void Emit(std::string_view tmpl, const Args&... args) {
-    if constexpr (sizeof...(Args) == 0) {
-        WriteText(tmpl);
-    } else {
-        const Hole holes[] = {Hole(args)...};
-        EmitHoles(tmpl, holes, sizeof...(Args));
+class Template {
+public:
+    template <std::size_t N>
+    consteval Template(const char (&text)[N]) {
+        std::string_view rest(text, N - 1);
+        constexpr char kinds[] = {kHoleKind<Args>..., '\0'};
+        for (std::size_t i = 0; i < sizeof...(Args); ++i) {
+            std::size_t at = rest.find('%');
+            if (at == std::string_view::npos || at + 1 == rest.size() || rest[at + 1] != kinds[i])
+                throw "the template's holes do not match its arguments";
+            pieces_[i] = rest.substr(0, at);
+            rest.remove_prefix(at + 2);
+        }
+        if (rest.find('%') != std::string_view::npos) throw "the template has more holes than arguments";
+        pieces_[sizeof...(Args)] = rest;
     }
+
+    // The text before hole i; the one after the last hole is Piece(count of holes).
+    constexpr std::string_view Piece(std::size_t i) const { return pieces_[i]; }
+
+private:
+    std::array<std::string_view, sizeof...(Args) + 1> pieces_{};
+};
+
+inline void WriteHole(std::string_view text) { WriteText(text); }
+inline void WriteHole(std::integral auto n) { WriteNumber(n); }
+
+template <class... Args>
+void Emit(std::type_identity_t<Template<Args...>> tmpl, const Args&... args) {
+    std::size_t i = 0;
+    ((WriteText(tmpl.Piece(i++)), WriteHole(args)), ...);
+    WriteText(tmpl.Piece(i));
 }

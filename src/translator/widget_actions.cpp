@@ -13,7 +13,7 @@ void EmitFunctionHead() {
 
 // function_block: after the function's name
 void EmitTokenText() {
-    Emit(yytext);
+    Emit("%s", yytext);
 }
 
 // function_block: after the ")"
