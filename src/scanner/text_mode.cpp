@@ -30,6 +30,10 @@ void Copy(std::string_view text) {
     if (!dropping) WriteText(text);
 }
 
+void CopyChar(char c) {
+    if (!dropping) WriteChar(c);
+}
+
 void StartDropping(int token) {
     if (!gLayoutOnly) return;
     if (token == CODE || token == CODE_N) {
@@ -60,6 +64,12 @@ void StopDropping() {
 // every other lexeme is written whole, without looking for one.
 static int CopiedText() {
     Copy(std::string_view(yytext, static_cast<size_t>(yyleng)));
+    return TEXT;
+}
+
+// The same for the rules that match one given character: braces, whitespace.
+static int CopiedChar() {
+    CopyChar(yytext[0]);
     return TEXT;
 }
 
@@ -105,7 +115,7 @@ int BeginCodeValue(int token) {
 // "{"
 int ScanOpenBrace() {
     brackLevel += 1;
-    if (pureText && brackLevel > brackStart + 1) return CopiedText();
+    if (pureText && brackLevel > brackStart + 1) return CopiedChar();
     return LBRACE;
 }
 
@@ -116,7 +126,7 @@ int ScanCloseBrace() {
         pureText = 0;
         StopDropping();
     }
-    return pureText ? CopiedText() : RBRACE;
+    return pureText ? CopiedChar() : RBRACE;
 }
 
 // The space or newline that ends a one-word value comes back as its RBRACE.
@@ -133,31 +143,31 @@ static int EndWordValue() {
 int ScanNewline() {
     ++yylineno;
     if (breakOnWhiteSpace) return EndWordValue();
-    return pureText ? CopiedText() : 0;
+    return pureText ? CopiedChar() : 0;
 }
 
 // space
 int ScanSpace() {
     if (breakOnWhiteSpace) return EndWordValue();
-    if (pureText && brackLevel >= brackStart + 1) return CopiedText();
+    if (pureText && brackLevel >= brackStart + 1) return CopiedChar();
     return 0;
 }
 
 // tab: never ends a one-word value
 int ScanTab() {
-    return pureText ? CopiedText() : 0;
+    return pureText ? CopiedChar() : 0;
 }
 
 // "\#" and "\\"
 void ScanEscape(char c) {
-    Copy(std::string_view(&c, 1));
+    CopyChar(c);
 }
 
 // any other single character; the extended mode keeps stray characters
 // outside text values out of the script
 int ScanStray() {
     if (gExtendedKeywords && !pureText) return TEXT;
-    if (yytext[0] != '\0') Copy(std::string_view(yytext, 1));
+    if (yytext[0] != '\0') CopyChar(yytext[0]);
     return TEXT;
 }
 
