@@ -100,6 +100,18 @@ TEST_F(ActionTest, ShortcutTakesTheLow32BitsOfAnyNumberOfHexDigits) {
     }
 }
 
+// Templates are split at compile time; holes may stand anywhere, side by side,
+// and what fills them is never read as a template.
+std::string gHoleText = "a%d";
+char gHoleWord[] = "w";
+
+TEST_F(ActionTest, TemplateHolesAtEveryPosition) {
+    EXPECT_EQ(Run([] { Emit("no holes\n"); }), "no holes\n");
+    EXPECT_EQ(Run([] { Emit("%s%d%s", gHoleText, static_cast<std::int8_t>(-128), gHoleWord); }), "a%d-128w");
+    EXPECT_EQ(Run([] { Emit("%d", -2147483647L - 1); }), "-2147483648");
+    EXPECT_EQ(Run([] { Emit("(%s)(%s)", std::string(), gHoleWord); }), "()(w)");
+}
+
 TEST_F(ActionTest, RectangleNumbersClampToTheIntRange) {
     Run(TakeRectX, "007");
     Run(TakeRectY, "-5");
