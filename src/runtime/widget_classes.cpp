@@ -57,11 +57,14 @@
 #include <FL/Fl_Slider.H>
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Sys_Menu_Bar.H>
+#include <FL/Fl_Table.H>
+#include <FL/Fl_Table_Row.H>
 #include <FL/Fl_Tabs.H>
 #include <FL/Fl_Text_Display.H>
 #include <FL/Fl_Text_Editor.H>
 #include <FL/Fl_Tile.H>
 #include <FL/Fl_Toggle_Button.H>
+#include <FL/Fl_Toggle_Light_Button.H>
 #include <FL/Fl_Toggle_Round_Button.H>
 #include <FL/Fl_Tree.H>
 #include <FL/Fl_Value_Input.H>
@@ -92,16 +95,18 @@ Fl_Widget* make(int x, int y, int w, int h, const char* name) {
 }
 
 #define CLASS(W) {#W, &make<W>}
+// Classes of later FLTK versions, built as the 1.3 class nearest to them.
+#define LATER(W, AS) {#W, &make<AS>}
 const WidgetClass kClasses[] = {
     // Windows and containers
     CLASS(Fl_Window), CLASS(Fl_Double_Window), CLASS(Fl_Single_Window),
     CLASS(Fl_Group), CLASS(Fl_Pack), CLASS(Fl_Scroll), CLASS(Fl_Tabs), CLASS(Fl_Tile),
-    CLASS(Fl_Wizard),
+    CLASS(Fl_Wizard), CLASS(Fl_Table), CLASS(Fl_Table_Row),
     // Boxes and buttons
     CLASS(Fl_Box), CLASS(Fl_Button), CLASS(Fl_Return_Button), CLASS(Fl_Repeat_Button),
     CLASS(Fl_Light_Button), CLASS(Fl_Check_Button), CLASS(Fl_Round_Button),
     CLASS(Fl_Radio_Button), CLASS(Fl_Radio_Light_Button), CLASS(Fl_Radio_Round_Button),
-    CLASS(Fl_Toggle_Button), CLASS(Fl_Toggle_Round_Button),
+    CLASS(Fl_Toggle_Button), CLASS(Fl_Toggle_Round_Button), CLASS(Fl_Toggle_Light_Button),
     // Text
     CLASS(Fl_Input), CLASS(Fl_Float_Input), CLASS(Fl_Int_Input), CLASS(Fl_Multiline_Input),
     CLASS(Fl_Secret_Input), CLASS(Fl_File_Input), CLASS(Fl_Output), CLASS(Fl_Multiline_Output),
@@ -121,7 +126,14 @@ const WidgetClass kClasses[] = {
     CLASS(Fl_Input_Choice),
     // Others
     CLASS(Fl_Clock), CLASS(Fl_Round_Clock), CLASS(Fl_Chart), CLASS(Fl_Color_Chooser),
+    // FLTK 1.4: the children of a flex or grid keep the places the file gives
+    // them; terminals show text; the scheme choice and shortcut button are a
+    // choice and a button.
+    LATER(Fl_Flex, Fl_Group), LATER(Fl_Grid, Fl_Group), LATER(Fl_Simple_Terminal, Fl_Text_Display),
+    LATER(Fl_Terminal, Fl_Text_Display), LATER(Fl_Scheme_Choice, Fl_Choice),
+    LATER(Fl_Shortcut_Button, Fl_Button),
 };
+#undef LATER
 #undef CLASS
 
 // fltk:CLASS(x, y, w, h [, label]); fltk.CLASS(...) works as well.

@@ -16,11 +16,16 @@ local classes = {
   "Fl_Positioner", "Fl_Browser", "Fl_Hold_Browser", "Fl_Select_Browser", "Fl_Multi_Browser",
   "Fl_File_Browser", "Fl_Check_Browser", "Fl_Tree", "Fl_Menu_Bar", "Fl_Sys_Menu_Bar",
   "Fl_Choice", "Fl_Menu_Button", "Fl_Input_Choice", "Fl_Clock", "Fl_Round_Clock", "Fl_Chart",
-  "Fl_Color_Chooser",
+  "Fl_Color_Chooser", "Fl_Table", "Fl_Table_Row", "Fl_Toggle_Light_Button",
+  -- Classes of later FLTK versions, built as the nearest 1.3 class.
+  "Fl_Flex", "Fl_Grid", "Fl_Simple_Terminal", "Fl_Terminal", "Fl_Scheme_Choice",
+  "Fl_Shortcut_Button",
 }
 local containers = {Fl_Window = true, Fl_Double_Window = true, Fl_Single_Window = true,
                     Fl_Group = true, Fl_Pack = true, Fl_Scroll = true, Fl_Tabs = true,
-                    Fl_Tile = true, Fl_Wizard = true}
+                    Fl_Tile = true, Fl_Wizard = true, Fl_Flex = true, Fl_Grid = true}
+-- Tables make a group inside them current: their children go there.
+local tables = {Fl_Table = true, Fl_Table_Row = true}
 
 local host = fltk:Fl_Double_Window(0, 0, 400, 300, "host")
 for i, name in ipairs(classes) do
@@ -36,6 +41,8 @@ for i, name in ipairs(classes) do
   local current = Fl_Group:current()
   if containers[name] then
     check.equal(current, w, name .. " is current")
+  elseif tables[name] then
+    check.equal(current:parent(), w, name .. "'s inner group is current")
   elseif name ~= "Fl_Menu_Bar" then
     check.equal(current, host, name .. " leaves the current group")
   end
