@@ -10,6 +10,7 @@
 #include "container.h"
 #include "handles.h"
 #include "screenshot_hook.h"
+#include "script_structure.h"
 #include "widget_classes.h"
 #include "widget_methods.h"
 
@@ -149,6 +150,7 @@ void open_widget_metatable(lua_State* L) {
 
 void open_binding(lua_State* L) {
     open_handles(L);
+    open_structure(L);
     open_widget_metatable(L);
 
     lua_newtable(L);
@@ -173,7 +175,10 @@ void open_binding(lua_State* L) {
     lua_setglobal(L, "Fl_Shared_Image");
 }
 
-void close_binding() { close_handles(); }
+void close_binding() {
+    close_structure();
+    close_handles();
+}
 
 bool is_stop_signal(lua_State* L, int idx) { return lua_touserdata(L, idx) == &gStopSignal; }
 

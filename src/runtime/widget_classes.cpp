@@ -78,6 +78,7 @@
 #include "arguments.h"
 #include "container.h"
 #include "handles.h"
+#include "script_structure.h"
 #include "widget_methods.h"
 
 namespace fluac_lua {
@@ -143,8 +144,10 @@ int construct(lua_State* L) {
     const int w = check_int(L, first + 2), h = check_int(L, first + 3);
     const char* label = luaL_optstring(L, first + 4, nullptr);
     const WidgetClass& c = kClasses[lua_tointeger(L, lua_upvalueindex(1))];
+    WidgetBlock* block = place_new_widget(L);
     Fl_Widget* widget = c.make(x, y, w, h, c.name);
     set_label(widget, label);
+    note_block_widget(block, widget);
     note_constructed(widget, std::strcmp(c.name, "Fl_Menu_Bar") == 0);
     push_widget(L, widget);
     return 1;

@@ -11,6 +11,7 @@
 #include "callbacks.h"
 #include "handles.h"
 #include "screenshot_hook.h"
+#include "script_structure.h"
 
 namespace fluac_lua {
 
@@ -160,7 +161,7 @@ int w_color(lua_State* L) {
 }
 
 int w_show(lua_State* L) {
-    Fl_Widget* w = check_widget(L, 1);
+    Fl_Widget* w = widget_to_show(L, check_widget(L, 1));
     w->show();
     if (Fl_Window* win = w->as_window()) note_window_shown(win);
     return 0;

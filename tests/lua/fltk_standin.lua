@@ -22,11 +22,24 @@
 -- * Fl_Group:current(g) sets the current group, nil included; a widget's
 --   parent() is its group, or nil at the top level.
 --
+-- And the binding's own rules for scripts shaped like fluac's output, once
+-- the runner has given the script's text to binding.read_script (the real
+-- binding reads it itself; both use src/runtime/script_blocks.lua):
+-- * A constructor on the opening line of a widget block puts the widget into
+--   the nearest enclosing widget block's container; without one, into the
+--   current group once every group whose block has ended is left.
+-- * A show() call on the line right after a window block's end, on that
+--   window or a widget inside it, shows that window.
+--
 -- Misuse that the real binding would refuse is an error here too: a method
 -- the widget does not have, a box or label type that does not exist, an
 -- argument of the wrong kind. The error names the script's line.
 
 local M = {}
+
+-- The binding's block reader, from the source tree.
+local here = debug.getinfo(1, "S").source:match("^@(.*)/[^/]*$") or "."
+local read_blocks = dofile(here .. "/../../src/runtime/script_blocks.lua")
 
 -- Box and label types, in the toolkit's numbering; the tree prints names.
 local BOX_TYPES = {
@@ -174,6 +187,7 @@ function M.new()
   local state = {}        -- widget -> its recorded state
   local images = {}       -- image objects -> path
   local current = nil     -- the current group
+  local scripts = {}      -- chunk source -> { blocks, opens, shows }
   local registered = false
   binding.runs = 0
 
@@ -223,6 +237,58 @@ function M.new()
     if group and MENU_BARS[state[group].class] then group = state[group].parent end
     s.parent = group
     if group then table.insert(state[group].children, w) end
+  end
+
+  -- The script whose chunk Lua names SOURCE (as debug.getinfo does) has
+  -- the text TEXT.
+  function binding.read_script(source, text)
+    local script = { blocks = read_blocks(text), opens = {}, shows = {} }
+    for _, b in ipairs(script.blocks) do
+      if b.open then script.opens[b.open] = b end
+      if b.show then script.shows[b.show] = b end
+    end
+    scripts[source] = script
+  end
+
+  -- The script and line of the caller of a binding function.
+  local function caller()
+    local info = debug.getinfo(3, "Sl")
+    if not info or info.currentline <= 0 then return nil end
+    return scripts[info.source], info.currentline
+  end
+
+  local function contains(outer, w)
+    while w do
+      if w == outer then return true end
+      w = state[w].parent
+    end
+    return false
+  end
+
+  -- The group a new widget joins: by the rules above when the constructor
+  -- opens a widget block; returns that block too.
+  local function place(script, line)
+    local block = script and script.opens[line]
+    if not block then return current, nil end
+    local k = block.outer
+    while k do
+      local b = script.blocks[k]
+      if b.inner then return b.inner, block end
+      k = b.outer
+    end
+    local g = current
+    if g and MENU_BARS[state[g].class] then g = state[g].parent end
+    local stepped = true
+    while g and stepped do
+      stepped = false
+      for _, b in ipairs(script.blocks) do
+        if b.inner == g and not (b.open <= line and line <= b.close) then
+          g, stepped = state[g].parent, true
+          break
+        end
+      end
+    end
+    return g, block
   end
 
   local methods = {}
@@ -337,7 +403,13 @@ function M.new()
   end
 
   function methods.show(self)
-    local s = check_self(self, "show")
+    check_self(self, "show")
+    local script, line = caller()
+    local block = script and script.shows[line]
+    if block and block.made and WINDOWS[state[block.made].class] and contains(block.made, self) then
+      self = block.made
+    end
+    local s = state[self]
     s.hidden = false
     s.shown = true
   end
@@ -445,8 +517,14 @@ function M.new()
       state[widget] = { class = class, label = label or "", rect = { x, y, w, h },
         props = {}, set = {}, children = {}, menu = {} }
       table.insert(widgets, widget)
+      local parent, block = place(caller())
+      current = parent
       add_child(current, widget)
       if GROUPS[class] or MENU_BARS[class] then current = widget end
+      if block then
+        block.made = widget
+        block.inner = GROUPS[class] and widget or nil
+      end
       return widget
     end
   end

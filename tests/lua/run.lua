@@ -22,6 +22,7 @@ file:close()
 -- Messages name the script by its file name alone.
 local chunkname = path:match("[^/]*$")
 local binding = standin.new()
+binding.read_script("=" .. chunkname, source)
 local env = standin.environment(binding)
 
 local function quit(message)

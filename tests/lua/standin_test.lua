@@ -25,6 +25,7 @@ end
 -- does; returns what it printed (tree included) or nil and the error.
 local function run(source)
   local b = standin.new()
+  b.read_script("=t.lua", source)
   local env = standin.environment(b)
   local out = {}
   local real_write = io.write
@@ -135,7 +136,6 @@ do w = fltk:Fl_Double_Window(0,0,0,0,"")
 w:size_range(1,2,3,4)
 Fl_Group:current():resizable(w)
 w:show()
-end
 do s = fltk:Fl_Value_Slider(0,0,0,0,"")
 s:label('say "hi"\n')
 s:tooltip("tip")
@@ -154,6 +154,7 @@ do b = fltk:Fl_Button(0,0,0,0,"")
 b:callback(nil)
 b:color(1, 2)
 b:hide()
+end
 end
 ]], [[
 Fl_Double_Window w "" (0,0,0,0) size_range=(1,2,3,4) resizable=w shown

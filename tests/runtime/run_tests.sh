@@ -39,13 +39,14 @@ expect() {
 
 "$fluac" "$src/examples/editor.fl" "$work/editor.lua"
 "$fluac" "$src/tests/cases/menu_bars_beside_widgets.fl" "$work/menu_bars.lua"
+"$fluac" -x "$src/tests/cases/ext_blocks_after_containers.fl" "$work/blocks.lua"
 
 lua_test constructors
 lua_test methods "$src/tests/render/screens/info_icon.png"
 lua_test callbacks
 lua_test menus
 lua_test errors
-lua_test structure "$work/editor.lua" "$work/menu_bars.lua"
+lua_test structure "$work/editor.lua" "$work/menu_bars.lua" "$work/blocks.lua"
 
 # The command line and its messages.
 printf 'local w = fltk:Fl_Window(0,0,40,30)\nw:show()\nFl:run()\n' >"$work/window.lua"
