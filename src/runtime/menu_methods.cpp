@@ -1,4 +1,5 @@
 // Menus: entries added by path, and what a script or a test can ask of them.
+#include <FL/Fl_Choice.H>
 #include <FL/Fl_Menu_.H>
 #include <FL/Fl_Menu_Item.H>
 
@@ -78,7 +79,12 @@ int menu_add(lua_State* L) {
     // With this flag FLTK would take the user data for a pointer to items.
     if (flags & FL_SUBMENU_POINTER) return luaL_argerror(L, 6, "FL_SUBMENU_POINTER is not supported");
     lua_settop(L, 6);
+    const bool first = m->size() == 0;
     lua_pushinteger(L, add_menu_entry(L, m, path, shortcut, 4, 5, flags));
+    // FLUID's C++ gives a choice its whole menu at once, and FLTK then selects
+    // the first entry; a choice built entry by entry selects it as well.
+    if (first && !m->mvalue())
+        if (auto* choice = dynamic_cast<Fl_Choice*>(m)) choice->value(choice->menu());
     return 1;
 }
 

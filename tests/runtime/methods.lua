@@ -71,6 +71,8 @@ check.equal(browser:size() * 10 + browser:value(), 22, "browser lines and select
 
 local choice = fltk:Fl_Choice(0, 0, 0, 0, "")
 choice:add("a", 0, nil, nil, 0)
+-- As FLUID's C++ leaves it: the first entry shows.
+check.equal(choice:value(), 0, "choice shows its first entry")
 choice:add("b", 0, nil, nil, 0)
 choice:value(1)
 check.equal(choice:value(), 1, "choice value")
