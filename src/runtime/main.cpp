@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include <lua.hpp>
 
@@ -95,12 +96,22 @@ int push_arguments(lua_State* L, int argc, char** argv, int script_index) {
     return argc - script_index - 1;
 }
 
+// The X server keeps no pixels of a window that others cover, so the window
+// to capture is left alone on the screen.
+void hide_other_windows(Fl_Window* keep) {
+    std::vector<Fl_Window*> others;
+    for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
+        if (w != keep && !w->parent()) others.push_back(w);
+    for (Fl_Window* w : others) w->hide();
+}
+
 int take_screenshot(const Options& o) {
     Fl_Window* win = fluac_lua::first_shown_window();
     if (!win) {
         report(o.script, "no window was shown, so there is nothing to take a screenshot of");
         return 1;
     }
+    hide_other_windows(win);
     fluac_screenshot::Image image;
     std::string error;
     if (!fluac_screenshot::capture(win, image, error)) {

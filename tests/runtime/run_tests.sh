@@ -78,5 +78,14 @@ else
     fail screenshot_size
 fi
 
+# The window in the screenshot is the first one shown, also when windows
+# shown after it cover it.
+printf 'local a = fltk:Fl_Window(0,0,60,40)\na:color(1)\na:show()\n' >"$work/covered.lua"
+cp "$work/covered.lua" "$work/alone.lua"
+printf 'local b = fltk:Fl_Window(0,0,60,40)\nb:color(2)\nb:show()\n' >>"$work/covered.lua"
+expect screenshot_alone 0 "" "$fluac_lua" --screenshot alone.png alone.lua
+expect screenshot_covered 0 "" "$fluac_lua" --screenshot covered.png covered.lua
+if cmp -s "$work/alone.png" "$work/covered.png"; then pass screenshot_of_covered_window; else fail screenshot_of_covered_window; fi
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
