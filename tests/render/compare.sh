@@ -26,9 +26,10 @@ label_of() {
     echo "$(basename "$(dirname "$1")")/$(basename "$1" .fl)"
 }
 
-# Builds the C++ side of one case in the current folder, reusing the host
-# built last time when FLUID's output and the host library are unchanged.
-build_host() {
+. "$(dirname "$0")/fluid_side.sh"
+
+# Writes the shim that calls the file's first function.
+write_shim() {
     name=$1
     func=$(sed -n 's/^Function {\([A-Za-z_0-9]*\)(.*/\1/p' "$name.fl" | head -n 1)
     [ -n "$func" ] || { echo "no function in the file" >>log; return 1; }
@@ -40,25 +41,6 @@ Fl_Widget* fluac_render_make() {
     else return $func();
 }
 SHIM
-    key=$(cat "$name.cxx" "$name.h" shim.cpp $HOST_LIBRARIES | cksum)
-    cache="$CACHE_DIR/$(echo "$2" | tr / _)"
-    if [ -x "$cache/host" ] && [ "$(cat "$cache/key" 2>/dev/null)" = "$key" ]; then
-        cp "$cache/host" host
-        return 0
-    fi
-    # shellcheck disable=SC2086
-    "$CXX" -std=c++17 -O0 -w $HOST_CXXFLAGS -I. shim.cpp -o host $HOST_LIBRARIES $HOST_LINK >>log 2>&1 ||
-        return 1
-    mkdir -p "$cache" && cp host "$cache/host" && echo "$key" >"$cache/key"
-}
-
-# FLUID stops at a dialog when it finds something wrong in a file and has a
-# display, so it runs without one; but it needs one to read images, so a file
-# with images gets a second, time-limited run with the display.
-run_fluid() {
-    env -u DISPLAY "$FLUID" -c -o "$1.cxx" -h "$1.h" "$1.fl" >>log 2>&1 && return 0
-    grep -q 'image {' "$1.fl" && grep -q Fl_Window "$1.fl" &&
-        timeout 30 "$FLUID" -c -o "$1.cxx" -h "$1.h" "$1.fl" >>log 2>&1
 }
 
 # Renders one file into folder $2; sets outcome to "identical" or a reason.
@@ -81,7 +63,7 @@ render() {
         "$FLUAC" $options "$name.fl" "$name.lua" 2>>log
         "$FLUAC_LUA" --screenshot lua.png "$name.lua" >lua.log 2>&1 ||
             tail -n 1 lua.log >>failed
-        if run_fluid "$name" && build_host "$name" "$label"; then
+        if run_fluid "$name" && write_shim "$name" && build_host "$name" "$label"; then
             ./host fluid.png >>log 2>&1 || echo "fluid side: $(tail -n 1 log)" >>failed
         else
             echo "fluid side: $(grep -v '^$' log | tail -n 1)" >>failed

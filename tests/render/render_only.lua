@@ -1,8 +1,11 @@
 -- render_only.lua IN.fl OUT.fl
 -- Writes a copy of a FLUID file that only describes what is drawn: callbacks,
--- user data, code0 to code3 lines and code items are cut out, so that the C++
--- compiler and the Lua interpreter both accept what is left. Everything else
--- is copied byte for byte.
+-- user data, code0 to code3 lines, code, declaration and data items, and the
+-- class a widget names in place of its own are cut out, so that the C++
+-- compiler and the Lua interpreter both accept what is left. So are the
+-- header's i18n_ options: the C++ needs no catalog of translations then, and
+-- without one the labels it draws are the same. Everything else is copied
+-- byte for byte.
 
 local source = assert(io.open(arg[1], "rb")):read("a")
 
@@ -43,10 +46,20 @@ local function cut(first, last) cuts[#cuts + 1] = {first, last} end
 
 local dropped_attributes = {
   callback = true, user_data = true, user_data_type = true,
-  code0 = true, code1 = true, code2 = true, code3 = true,
+  code0 = true, code1 = true, code2 = true, code3 = true, class = true,
 }
-local dropped_items = {code = true, codeblock = true, decl = true, declblock = true}
-local header_words = {version = true, header_name = true, code_name = true}
+local dropped_items = {
+  code = true, codeblock = true, decl = true, declblock = true, data = true,
+}
+-- Header options: those that take one value, and those that stand alone.
+local header_words = {
+  version = true, header_name = true, code_name = true, gridx = true, gridy = true,
+  snap = true, include_guard = true, mergeback = true, format_version = true,
+}
+local header_flags = {
+  use_FL_COMMAND = true, utf8_in_src = true, avoid_early_includes = true,
+  do_not_include_H_from_C = true,
+}
 
 local function attributes(block)
   local list = tokenize(block.first + 1, block.last - 1)
@@ -68,6 +81,11 @@ local function items(list)
   while k <= #list do
     local t = list[k]
     if t.text and header_words[t.text] then
+      k = k + 2
+    elseif t.text and header_flags[t.text] then
+      k = k + 1
+    elseif t.text and t.text:match("^i18n_") and list[k + 1] then
+      cut(t.first, list[k + 1].last)
       k = k + 2
     elseif t.text and list[k + 2] and list[k + 2].braced then
       local children = list[k + 3] and list[k + 3].braced and list[k + 3] or nil
