@@ -91,8 +91,10 @@ end
 local WINDOWS = set_of { "Fl_Window", "Fl_Double_Window", "Fl_Single_Window",
   "Fl_Gl_Window", "Fl_Overlay_Window", "Fl_Menu_Window" }
 -- Containers that stay the current group after they are made.
+-- (A table makes a group inside it current; the tree shows its children
+-- under the table itself.)
 local GROUPS = set_of { "Fl_Group", "Fl_Pack", "Fl_Scroll", "Fl_Tabs",
-  "Fl_Tile", "Fl_Wizard", "Fl_Flex", "Fl_Grid" }
+  "Fl_Tile", "Fl_Wizard", "Fl_Flex", "Fl_Grid", "Fl_Table", "Fl_Table_Row" }
 for class in pairs(WINDOWS) do GROUPS[class] = true end
 -- Menu bars: current while their block is open.
 local MENU_BARS = set_of { "Fl_Menu_Bar", "Fl_Sys_Menu_Bar" }
