@@ -126,6 +126,13 @@ for fl in "$real"/*.fl; do
         failed=$((failed + 1))
     fi
 done
+# Every listed file exists.
+for listed_name in $(grep -v "^#" "$expected" | sed -n 's/^\([^:]*\): .*/\1/p'); do
+    if [ ! -f "$real/$listed_name.fl" ]; then
+        echo "FAIL $listed_name is listed, but there is no $real/$listed_name.fl"
+        failed=$((failed + 1))
+    fi
+done
 echo "$files real files, $comparable comparable: $identical identical, $listed differing as listed, $failed failed"
 if [ $((identical * 100)) -lt $((comparable * min_percent)) ]; then
     echo "FAIL fewer than $min_percent % of the comparable files render identically"
