@@ -5,16 +5,8 @@
 local here = arg[0]:match("^(.*)/[^/]*$") or "."
 local read = dofile(here .. "/../../src/runtime/script_blocks.lua")
 
-local passed, failed = 0, 0
-local function test(name, body)
-  local ok, err = pcall(body)
-  if ok then
-    passed = passed + 1
-  else
-    failed = failed + 1
-    print("FAIL " .. name .. ": " .. tostring(err))
-  end
-end
+local harness = dofile(here .. "/harness.lua")
+local test, eq = harness.test, harness.eq
 
 -- The blocks as one line each: "open-close", then "<OUTER" and "show@LINE".
 local function summary(text)
@@ -28,11 +20,6 @@ local function summary(text)
   return table.concat(lines, "\n")
 end
 
-local function eq(got, want)
-  if got ~= want then
-    error(string.format("\n got: %s\nwant: %s", tostring(got), tostring(want)), 2)
-  end
-end
 
 test("nested blocks, siblings and the show line of the outermost", function()
   eq(summary [[
@@ -140,5 +127,4 @@ do b= fltk:Fl_Box(0,0,0,0,"")
 b:label("unfinished]], "1-3\n2-3 <1")
 end)
 
-print(string.format("%d passed, %d failed", passed, failed))
-os.exit(failed == 0 and 0 or 1)
+harness.finish("script_blocks")

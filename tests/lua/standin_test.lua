@@ -4,22 +4,9 @@
 local here = arg[0]:match("^(.*)/[^/]*$") or "."
 local standin = dofile(here .. "/fltk_standin.lua")
 
-local passed, failed = 0, 0
-local function test(name, body)
-  local ok, err = pcall(body)
-  if ok then
-    passed = passed + 1
-  else
-    failed = failed + 1
-    print("FAIL " .. name .. ": " .. tostring(err))
-  end
-end
+local harness = dofile(here .. "/harness.lua")
+local test, eq = harness.test, harness.eq
 
-local function eq(got, want)
-  if got ~= want then
-    error(string.format("\n got: %s\nwant: %s", tostring(got), tostring(want)), 2)
-  end
-end
 
 -- Runs SOURCE as a script named t.lua under a new binding, the way run.lua
 -- does; returns what it printed (tree included) or nil and the error.
@@ -272,5 +259,4 @@ Fl_Box - "" (0,0,0,0) [not in a window]
 ]])
 end)
 
-print(string.format("standin: %d passed, %d failed", passed, failed))
-os.exit(failed == 0 and 0 or 1)
+harness.finish("standin")
