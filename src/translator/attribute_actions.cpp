@@ -1,27 +1,16 @@
 // Actions for a widget's attributes. The first hole of every template is the
 // widget's variable; the value is the token just read, spelled as the file
 // spells it, except the rectangle numbers, which become integers.
-#include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <string>
 
 #include "scanner/scanner.h"
 #include "translator/actions.h"
 #include "translator/constants.h"
 #include "translator/emit.h"
+#include "translator/numbers.h"
 #include "translator/state.h"
 
 namespace {
-
-// Optional sign and leading digits, as a decimal string-to-integer
-// conversion reads them; values beyond the int range stop at its ends.
-int RectNumber(const char* text) {
-    long long n = std::strtoll(text, nullptr, 10);
-    if (n < INT_MIN) return INT_MIN;
-    if (n > INT_MAX) return INT_MAX;
-    return static_cast<int>(n);
-}
 
 // "%s:NAME(%s)\n" with the widget and the token's text.
 void EmitCall(Template<std::string, char*> tmpl) {
@@ -78,10 +67,10 @@ void EndImage() {
 }
 
 // xywh_attribute, size_range_attribute: after each of the four numbers
-void TakeRectX() { rectx = RectNumber(yytext); }
-void TakeRectY() { recty = RectNumber(yytext); }
-void TakeRectW() { rectw = RectNumber(yytext); }
-void TakeRectH() { recth = RectNumber(yytext); }
+void TakeRectX() { rectx = DecimalToInt(yytext); }
+void TakeRectY() { recty = DecimalToInt(yytext); }
+void TakeRectW() { rectw = DecimalToInt(yytext); }
+void TakeRectH() { recth = DecimalToInt(yytext); }
 
 // xywh_attribute: after "}"
 void EmitResize() {

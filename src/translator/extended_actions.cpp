@@ -11,6 +11,7 @@
 #include "scanner/scanner.h"
 #include "translator/actions.h"
 #include "translator/emit.h"
+#include "translator/numbers.h"
 #include "translator/extended_actions.h"
 #include "translator/state.h"
 
@@ -45,12 +46,6 @@ void EnsureLineStart() {
     if (!AtLineStart()) Emit("\n");
 }
 
-int IntOf(const char* text) {
-    long long n = std::strtoll(text, nullptr, 10);
-    if (n < INT32_MIN) return INT32_MIN;
-    if (n > INT32_MAX) return INT32_MAX;
-    return static_cast<int>(n);
-}
 
 }  // namespace
 
@@ -212,12 +207,11 @@ void EmitClassAttribute() {
 
 // attribute: after shortcut and its number
 void EmitShortcut() {
-    TakeItemShortcut();
-    Emit("%s:shortcut(%d)\n", widgetIdentifier, gMenuItemShortcut);
+    Emit("%s:shortcut(%d)\n", widgetIdentifier, HexToInt32(yytext));
 }
 
 void EmitShortcutNumber() {
-    Emit("%s:shortcut(%d)\n", widgetIdentifier, IntOf(yytext));
+    Emit("%s:shortcut(%d)\n", widgetIdentifier, DecimalToInt(yytext));
 }
 
 // attribute: hotspot, on the window itself or on the window of the widget
@@ -272,12 +266,12 @@ void EndEntryCall() {
 
 // menu_item_attribute: a decimal shortcut, as early files write it
 void TakeItemShortcutNumber() {
-    gMenuItemShortcut = IntOf(yytext);
+    gMenuItemShortcut = DecimalToInt(yytext);
 }
 
 // menu_item_attribute: a numeric type is a set of the item's flags
 void TakeItemTypeNumber() {
-    gMenuItemFlags |= IntOf(yytext);
+    gMenuItemFlags |= DecimalToInt(yytext);
 }
 
 // menu_item_attribute: divider, deactivate, hide

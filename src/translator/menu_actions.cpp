@@ -8,6 +8,7 @@
 #include "translator/actions.h"
 #include "translator/constants.h"
 #include "translator/emit.h"
+#include "translator/numbers.h"
 #include "translator/state.h"
 
 // item (menu bar): after the name
@@ -61,39 +62,36 @@ void EndQuotedLine() {
     Emit("\"\n");
 }
 
+namespace {
+
+// An item's callback or user data is assigned to a fixed variable, and its
+// slot names that variable for the add call. Without code (the layout-only
+// mode) the assignment is only shown and the slot keeps nil.
+void BeginItemAssignment(const char*& slot, const char* variable) {
+    if (gLayoutOnly)
+        WriteText("--");
+    else
+        slot = variable;
+    WriteText(variable);
+    WriteText("=");
+}
+
+}  // namespace
+
 // menu_item_attributes: after callback
-// Without code (the layout-only mode) the assignment is only shown.
 void BeginItemCallback() {
-    if (gLayoutOnly) {
-        Emit("--itemcallback=");
-        return;
-    }
-    gMenuItemCallback = "itemcallback";
-    Emit("itemcallback=");
+    BeginItemAssignment(gMenuItemCallback, "itemcallback");
 }
 
 // menu_item_attributes: after user_data
 void BeginItemUserdata() {
-    if (gLayoutOnly) {
-        Emit("--itemuserdata=\"");
-        return;
-    }
-    gMenuItemUserdata = "itemuserdata";
-    Emit("itemuserdata=\"");
+    BeginItemAssignment(gMenuItemUserdata, "itemuserdata");
+    WriteText("\"");
 }
 
-// menu_item_attributes: after the HEX of shortcut. The digits are read in
-// base 16 and the value's low 32 bits taken as a signed integer, so any
-// number of digits is safe and leading zeros do not matter.
+// menu_item_attributes: after the HEX of shortcut
 void TakeItemShortcut() {
-    std::string_view digits(yytext);
-    digits.remove_prefix(2);  // "0x"
-    std::uint32_t value = 0;
-    for (char c : digits) {
-        unsigned digit = c <= '9' ? static_cast<unsigned>(c - '0') : static_cast<unsigned>(c - 'a' + 10);
-        value = (value << 4) | digit;
-    }
-    gMenuItemShortcut = static_cast<std::int32_t>(value);
+    gMenuItemShortcut = HexToInt32(yytext);
 }
 
 // menu_item_attributes: after the word of type

@@ -1,0 +1,13 @@
+// The numbers of the file as integers.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// Optional sign and leading decimal digits, as a decimal string-to-integer
+// conversion reads them; values beyond the int range stop at its ends.
+int DecimalToInt(const char* text);
+
+// "0x" and lower-case hex digits: the value's low 32 bits as a signed
+// integer, so any number of digits is safe and leading zeros do not matter.
+std::int32_t HexToInt32(std::string_view hex);
