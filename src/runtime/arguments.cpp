@@ -17,4 +17,10 @@ int check_int(lua_State* L, int idx) {
     return static_cast<int>(check_range(L, idx, INT_MIN, INT_MAX));
 }
 
+void check_nargs(lua_State* L, int most) {
+    const int n = lua_gettop(L);
+    if (n > most)
+        luaL_error(L, "no more than %d argument%s expected, got %d", most, most == 1 ? "" : "s", n);
+}
+
 }  // namespace fluac_lua

@@ -10,6 +10,9 @@ namespace fluac_lua {
 // an argument error.
 long long check_range(lua_State* L, int idx, long long low, long long high);
 int check_int(lua_State* L, int idx);
+// Refuses a call with more than `most` arguments (the object counts as one),
+// as luaposix's checknargs does: surplus arguments are a mistake, not noise.
+void check_nargs(lua_State* L, int most);
 // True when the call passed arguments after the object itself: FLTK's
 // accessors are getters without arguments and setters with them.
 inline bool is_setter(lua_State* L) { return lua_gettop(L) >= 2; }
