@@ -176,8 +176,8 @@ local PROPERTIES = {
   { "labeltype", show_label_type }, { "labelfont" }, { "labelsize" },
   { "labelcolor" }, { "align" }, { "color" }, { "selection_color" },
   { "textfont" }, { "textsize" }, { "textcolor" }, { "minimum" },
-  { "maximum" }, { "step" }, { "value", show_value }, { "when" },
-  { "size_range" }, { "tooltip", show_value }, { "image" },
+  { "maximum" }, { "step" }, { "slider_size" }, { "value", show_value }, { "when" },
+  { "size_range" }, { "tooltip", show_value }, { "image" }, { "deimage" },
   { "callback", show_function }, { "resizable" }, { "shortcut" },
   { "xclass", show_value }, { "modal" }, { "inactive" }, { "noborder" },
   { "hotspot" },
@@ -329,7 +329,7 @@ function M.new()
     property(name, check_integer, 0)
   end
   -- Value ranges are any number.
-  for _, name in ipairs { "minimum", "maximum", "step" } do
+  for _, name in ipairs { "minimum", "maximum", "step", "slider_size" } do
     property(name, check_number, 0)
   end
   -- A value is a number (valuators, buttons) or a string (inputs, outputs).
@@ -373,15 +373,17 @@ function M.new()
     s.set.callback = true
   end
 
-  function methods.image(self, ...)
-    local s = check_self(self, "image")
-    if select("#", ...) == 0 then return s.image end
-    local img = ...
-    if img ~= nil and images[img] == nil then
-      fail("image: expected an image from Fl_Shared_Image.get, got %s", type(img))
+  for _, name in ipairs { "image", "deimage" } do
+    methods[name] = function(self, ...)
+      local s = check_self(self, name)
+      if select("#", ...) == 0 then return s[name] end
+      local img = ...
+      if img ~= nil and images[img] == nil then
+        fail("%s: expected an image from Fl_Shared_Image.get, got %s", name, type(img))
+      end
+      s[name] = img
+      s.props[name] = img and quote(images[img]) or "nil"
     end
-    s.image = img
-    s.props.image = img and quote(images[img]) or "nil"
   end
 
   function methods.redraw(self)
@@ -495,6 +497,31 @@ function M.new()
     end
   end
 
+  -- menu(): the entries, indexed from 0 by what add returned; an entry
+  -- records the label attributes set on it.
+  local entry_methods = {}
+  for _, name in ipairs { "labelsize", "labelfont", "labelcolor", "labeltype" } do
+    entry_methods[name] = function(handle, v)
+      check_integer(v, name, "the value")
+      table.insert(handle.entry.look, name .. "=" .. v)
+    end
+  end
+  function entry_methods.image(handle, img)
+    table.insert(handle.entry.look, "image=" .. quote(images[img] or "nil"))
+  end
+  local entry_meta = { __index = function(_, key)
+    return entry_methods[key] or fail("menu entries have no method %s in the stand-in", tostring(key))
+  end }
+  function methods.menu(self)
+    local s = check_self(self, "menu")
+    if not MENUS[s.class] then fail("menu: %s is not a menu", s.class) end
+    return setmetatable({}, { __index = function(_, i)
+      local e = s.menu[i + 1] or fail("menu: no entry %s", tostring(i))
+      e.look = e.look or {}
+      return setmetatable({ entry = e }, entry_meta)
+    end })
+  end
+
   local widget_meta = {
     __index = function(self, key)
       local m = methods[key]
@@ -606,6 +633,7 @@ function M.new()
     if entry.flags ~= 0 then parts[#parts + 1] = "flags=" .. show_flags(entry.flags) end
     if entry.callback ~= nil then parts[#parts + 1] = "callback=" .. show_function(entry.callback) end
     if entry.userdata ~= nil then parts[#parts + 1] = "userdata=" .. show_value(entry.userdata) end
+    for _, look in ipairs(entry.look or {}) do parts[#parts + 1] = look end
     return table.concat(parts, " ")
   end
 
