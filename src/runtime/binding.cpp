@@ -9,6 +9,7 @@
 #include "constants.h"
 #include "container.h"
 #include "handles.h"
+#include "menu_entries.h"
 #include "screenshot_hook.h"
 #include "script_structure.h"
 #include "widget_classes.h"
@@ -150,6 +151,7 @@ void open_widget_metatable(lua_State* L) {
 
 void open_binding(lua_State* L) {
     open_handles(L);
+    open_menu_entries(L);
     open_structure(L);
     open_widget_metatable(L);
 

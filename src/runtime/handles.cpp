@@ -4,6 +4,8 @@
 #include <FL/Fl_Shared_Image.H>
 #include <FL/Fl_Widget.H>
 
+#include "menu_entries.h"
+
 namespace fluac_lua {
 
 namespace {
@@ -156,6 +158,7 @@ void push_widget_data(lua_State* L, Fl_Widget* w, bool create) {
 }
 
 void forget_widget(Fl_Widget* w) {
+    release_menu_images(w);
     lua_State* L = gState;
     if (!L) return;
     push_registry_table(L, kData);

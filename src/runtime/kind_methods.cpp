@@ -11,6 +11,7 @@
 #include <FL/Fl_Input_Choice.H>
 #include <FL/Fl_Menu_.H>
 #include <FL/Fl_Progress.H>
+#include <FL/Fl_Slider.H>
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Tabs.H>
 #include <FL/Fl_Text_Display.H>
@@ -23,6 +24,7 @@
 
 #include "arguments.h"
 #include "handles.h"
+#include "menu_entries.h"
 #include "widget_methods.h"
 
 namespace fluac_lua {
@@ -143,6 +145,16 @@ int k_text(lua_State* L) {
     return set ? 0 : 1;
 }
 
+// slider_size: the knob's share of a slider or scroll bar
+int k_slider_size(lua_State* L) {
+    Fl_Widget* w = check_widget(L, 1);
+    auto* s = dynamic_cast<Fl_Slider*>(w);
+    if (!s) return no_such_method(L, w, "slider_size");
+    if (!is_setter(L)) return lua_pushnumber(L, s->slider_size()), 1;
+    s->slider_size(luaL_checknumber(L, 2));
+    return 0;
+}
+
 int k_down_box(lua_State* L) {
     Fl_Widget* w = check_widget(L, 1);
     const bool set = is_setter(L);
@@ -238,13 +250,9 @@ int k_resizable(lua_State* L) {
 // add: a widget to a group, a line to a browser, an entry to a menu.
 int k_add(lua_State* L) {
     Fl_Widget* w = check_widget(L, 1);
-    if (dynamic_cast<Fl_Menu_*>(w)) return menu_add(L);
+    if (menu_of(w)) return menu_add(L);
     if (auto* b = dynamic_cast<Fl_Browser*>(w)) {
         b->add(luaL_checkstring(L, 2));
-        return 0;
-    }
-    if (auto* ic = dynamic_cast<Fl_Input_Choice*>(w)) {
-        ic->add(luaL_checkstring(L, 2));
         return 0;
     }
     if (Fl_Group* g = w->as_group()) {
@@ -274,6 +282,7 @@ const luaL_Reg kMethods[] = {
     {"textfont", k_text<kFont>},
     {"textcolor", k_text<kColor>},
     {"down_box", k_down_box},
+    {"slider_size", k_slider_size},
     {"size_range", k_size_range},
     {"resizable", k_resizable},
     {"xclass", k_xclass},

@@ -6,6 +6,7 @@
 #include "arguments.h"
 #include "callbacks.h"
 #include "handles.h"
+#include "menu_entries.h"
 #include "widget_methods.h"
 
 namespace fluac_lua {
@@ -14,7 +15,7 @@ namespace {
 
 Fl_Menu_* check_menu(lua_State* L, const char* method) {
     Fl_Widget* w = check_widget(L, 1);
-    auto* m = dynamic_cast<Fl_Menu_*>(w);
+    Fl_Menu_* m = menu_of(w);
     if (!m) no_such_method(L, w, method);
     return m;
 }
@@ -66,6 +67,7 @@ const luaL_Reg kMethods[] = {
     {"find_index", m_find_index},
     {"item", m_item},
     {"picked", m_picked},
+    {"menu", menu_array},
     {nullptr, nullptr},
 };
 

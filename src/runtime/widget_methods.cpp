@@ -4,6 +4,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Shared_Image.H>
+#include <FL/Fl_Spinner.H>
 #include <FL/Fl_Widget.H>
 #include <FL/Fl_Window.H>
 
@@ -71,6 +72,17 @@ int w_image(lua_State* L) {
     return 0;
 }
 
+// deimage: the image a deactivated widget shows
+int w_deimage(lua_State* L) {
+    Fl_Widget* w = check_widget(L, 1);
+    if (!is_setter(L)) {
+        push_image(L, dynamic_cast<Fl_Shared_Image*>(w->deimage()));
+        return 1;
+    }
+    w->deimage(opt_image(L, 2));
+    return 0;
+}
+
 int w_redraw(lua_State* L) {
     check_widget(L, 1)->redraw();
     return 0;
@@ -103,14 +115,20 @@ int w_h(lua_State* L) {
 
 int w_type(lua_State* L) {
     Fl_Widget* w = check_widget(L, 1);
+    auto* spinner = dynamic_cast<Fl_Spinner*>(w);
     if (!is_setter(L)) {
-        lua_pushinteger(L, w->type());
+        lua_pushinteger(L, spinner ? spinner->type() : w->type());
         return 1;
     }
     const long long t = check_range(L, 2, -1, 255);
     // fluac writes -1 for a type word it has no number for: the widget keeps
     // the type it was constructed with.
     if (t < 0) return 0;
+    // A spinner's type is that of its input: FL_FLOAT_INPUT or FL_INT_INPUT.
+    if (spinner) {
+        spinner->type(static_cast<uchar>(t));
+        return 0;
+    }
     // FLTK tells windows by their type; a window's type must stay one.
     if (w->as_window() && t < FL_WINDOW)
         return luaL_argerror(L, 2, lua_pushfstring(L, "%s needs a window type (%d or more)",
@@ -236,6 +254,7 @@ const luaL_Reg kMethods[] = {
     {"callback", w_callback},
     {"do_callback", w_do_callback},
     {"image", w_image},
+    {"deimage", w_deimage},
     {"redraw", w_redraw},
     {"resize", w_resize},
     {"x", w_x},
