@@ -1,5 +1,4 @@
 --function make_window()
---return_type Fl_Double_Window*
 do win= fltk:Fl_Double_Window(0,0,0,0,"")
 win:label("Looks")
 win:resize(100,100,300,220)
