@@ -10,6 +10,7 @@
 #include "container.h"
 #include "handles.h"
 #include "menu_entries.h"
+#include "preview.h"
 #include "screenshot_hook.h"
 #include "script_structure.h"
 #include "widget_classes.h"
@@ -54,6 +55,7 @@ int shared_image_get(lua_State* L) {
 
 // Fl:run(): the event loop, as long as a window is shown and no callback failed.
 int fl_run(lua_State* L) {
+    preview_unshown();
     if (screenshot_mode()) {
         lua_pushlightuserdata(L, &gStopSignal);
         return lua_error(L);

@@ -14,6 +14,7 @@
 #include <lua.hpp>
 
 #include "binding.h"
+#include "preview.h"
 #include "screenshot.h"
 #include "screenshot_hook.h"
 
@@ -107,6 +108,10 @@ void hide_other_windows(Fl_Window* keep) {
 
 int take_screenshot(const Options& o) {
     Fl_Window* win = fluac_lua::first_shown_window();
+    if (!win) {
+        fluac_lua::preview_unshown();
+        win = fluac_lua::first_shown_window();
+    }
     if (!win) {
         report(o.script, "no window was shown, so there is nothing to take a screenshot of");
         return 1;

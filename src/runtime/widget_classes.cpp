@@ -78,6 +78,7 @@
 #include "arguments.h"
 #include "container.h"
 #include "handles.h"
+#include "preview.h"
 #include "script_structure.h"
 #include "widget_methods.h"
 
@@ -149,6 +150,7 @@ int construct(lua_State* L) {
     set_label(widget, label);
     note_block_widget(block, widget);
     note_constructed(widget, std::strcmp(c.name, "Fl_Menu_Bar") == 0);
+    if (!widget->parent()) note_top_level(widget);
     push_widget(L, widget);
     return 1;
 }
