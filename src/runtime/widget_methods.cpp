@@ -3,6 +3,8 @@
 #include <FL/Enumerations.H>
 #include <FL/Fl.H>
 #include <FL/Fl_Group.H>
+#include <FL/Fl_Help_View.H>
+#include <FL/Fl_Scrollbar.H>
 #include <FL/Fl_Shared_Image.H>
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Widget.H>
@@ -88,11 +90,27 @@ int w_redraw(lua_State* L) {
     return 0;
 }
 
+// A help view made at no size, as fluac's scripts make widgets, and then
+// resized lays its empty scroll bars out for that size; built at its size,
+// as FLUID's C++ builds it, it has them as its constructor sets them.
+void reset_help_view_scrollbars(Fl_Help_View* view) {
+    for (int i = 0; i < view->children(); ++i) {
+        auto* bar = dynamic_cast<Fl_Scrollbar*>(view->child(i));
+        if (!bar) continue;
+        bar->slider_size(1);
+        bar->bounds(0, 1);
+        bar->Fl_Slider::value(0);
+    }
+}
+
 int w_resize(lua_State* L) {
     Fl_Widget* w = check_widget(L, 1);
     const int x = check_int(L, 2), y = check_int(L, 3), width = check_int(L, 4),
               height = check_int(L, 5);
+    const bool unsized = w->w() == 0 && w->h() == 0;
     w->resize(x, y, width, height);
+    auto* view = dynamic_cast<Fl_Help_View*>(w);
+    if (unsized && view && !view->value()) reset_help_view_scrollbars(view);
     return 0;
 }
 
