@@ -28,7 +28,7 @@ menudir1=menudir0.."/"
 itemname=menudir1.."Unnamed"
 bar:add(itemname,0,nil,nil,0)
 itemname=menudir0.."Recent"
-recent=bar:menu()[bar:add(itemname,0,nil,nil,209)]
+recent=bar:menu()[bar:add(itemname,0,nil,nil,193)]
 menudir1=itemname.."/"
 itemname=menudir0.."View"
 itemcallback=function() print("view") end
