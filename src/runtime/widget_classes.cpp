@@ -32,6 +32,7 @@
 #include <FL/Fl_Line_Dial.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Menu_Button.H>
+#include <FL/Fl_Menu_Window.H>
 #include <FL/Fl_Multi_Browser.H>
 #include <FL/Fl_Multiline_Input.H>
 #include <FL/Fl_Multiline_Output.H>
@@ -102,6 +103,7 @@ Fl_Widget* make(int x, int y, int w, int h, const char* name) {
 const WidgetClass kClasses[] = {
     // Windows and containers
     CLASS(Fl_Window), CLASS(Fl_Double_Window), CLASS(Fl_Single_Window),
+    CLASS(Fl_Menu_Window),
     CLASS(Fl_Group), CLASS(Fl_Pack), CLASS(Fl_Scroll), CLASS(Fl_Tabs), CLASS(Fl_Tile),
     CLASS(Fl_Wizard), CLASS(Fl_Table), CLASS(Fl_Table_Row),
     // Boxes and buttons
@@ -134,6 +136,9 @@ const WidgetClass kClasses[] = {
     LATER(Fl_Flex, Fl_Group), LATER(Fl_Grid, Fl_Group), LATER(Fl_Simple_Terminal, Fl_Text_Display),
     LATER(Fl_Terminal, Fl_Text_Display), LATER(Fl_Scheme_Choice, Fl_Choice),
     LATER(Fl_Shortcut_Button, Fl_Button),
+    // Windows that draw nothing of their own without the program's code:
+    // an overlay window's overlay, an OpenGL window's picture.
+    LATER(Fl_Overlay_Window, Fl_Double_Window), LATER(Fl_Gl_Window, Fl_Window),
 };
 #undef LATER
 #undef CLASS
