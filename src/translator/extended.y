@@ -153,7 +153,7 @@ item
     | COMMENT_TEXT { BeginCommentLine(""); } text_opt RBRACE { EndCommentLine(); } skipped_block
     | DATA { ReadNameNext(); } WORD { EmitDataComment(); } skipped_block
     | CLASS { ReadNameNext(); } class_words { EmitClassComment(); } skipped_block LBRACE item_list_opt RBRACE { EmitClassEnd(); }
-    | WIDGET_CLASS { ReadNameNext(); } widget_name { OpenWidgetClass(); } LBRACE attribute_list RBRACE { EmitWidgetClass(); } child_block { CloseGroup(); }
+    | WIDGET_CLASS { ReadNameNext(); } widget_name { OpenWidgetClass(); } LBRACE attribute_list RBRACE { EmitWidgetClass(); } child_block { CloseWidgetClass(); }
     | { BeginWidgetClass(); } widget_class { TakeWidgetClass(); } { ReadNameNext(); } widget_name { OpenWidget(); } LBRACE attribute_list RBRACE child_block { CloseWidget(); }
     | { BeginWidgetClass(); } FL_MENU_BAR { TakeWidgetClass(); } { ReadNameNext(); } widget_name { OpenMenuBar(); } LBRACE attribute_list RBRACE menu_body { CloseGroup(); }
     | { BeginWidgetClass(); } FL_GROUP { TakeWidgetClass(); } { ReadNameNext(); } widget_name { OpenGroup(); } LBRACE attribute_list RBRACE child_block { CloseGroup(); }

@@ -209,18 +209,23 @@ void OpenWidgetClass() {
     widgetType = "Fl_Group";
     ignoreType = 1;  // its type names the window kind of the class, which the class attribute decides
     gClassAttribute.clear();
-    gInWidgetClassHead = true;
     BeginDivert();
 }
 
 // widget_class: after its attribute block
 void EmitWidgetClass() {
-    gInWidgetClassHead = false;
     std::string calls = EndDivert();
     bool window = IsWindowClass(gClassAttribute);
+    gInGroupClass = !window;
     if (window) widgetType = gClassAttribute;
     OpenGroup();
     WriteText(WindowCallsFor(calls, widgetIdentifier, window));
+}
+
+// widget_class: after its child block
+void CloseWidgetClass() {
+    CloseGroup();
+    gInGroupClass = false;
 }
 
 // widget_class: after a braced class name of the toolkit's second
@@ -285,12 +290,15 @@ void EmitShortcutNumber() {
     Emit("%s:shortcut(%d)\n", widgetIdentifier, DecimalToInt(yytext));
 }
 
-// attribute: hotspot, on the window itself or on the window of the widget
+// attribute: hotspot, on the window itself or on the window of the widget;
+// in a widget class that is a group no window holds the widget yet, so the
+// call stays a comment
 void EmitHotspot() {
     if (widgetType.find("Window") != std::string::npos)
         Emit("%s:hotspot(%s)\n", widgetIdentifier, widgetIdentifier);
     else
-        Emit("%s:window():hotspot(%s)\n", widgetIdentifier, widgetIdentifier);
+        Emit("%s%s:window():hotspot(%s)\n", gInGroupClass ? "--" : "", widgetIdentifier,
+             widgetIdentifier);
 }
 
 void EmitModal() { Emit("%s:set_modal()\n", widgetIdentifier); }

@@ -25,6 +25,7 @@ void EmitClassComment();
 void EmitClassEnd();
 void OpenWidgetClass();
 void EmitWidgetClass();
+void CloseWidgetClass();
 void TakeBracedClass();
 void TakeBracedName();
 void TakeNameWord();

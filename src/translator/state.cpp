@@ -30,7 +30,7 @@ std::string gEntryCalls;
 std::string className;
 std::vector<std::string> openClasses;
 std::string gClassAttribute;
-bool gInWidgetClassHead = false;
+bool gInGroupClass = false;
 
 void ResetTranslation() {
     widgetIdentifier.clear();
@@ -55,7 +55,7 @@ void ResetTranslation() {
     className.clear();
     openClasses.clear();
     gClassAttribute.clear();
-    gInWidgetClassHead = false;
+    gInGroupClass = false;
     SetCallSink(Sink::Script);
     gCaptured.clear();
 }

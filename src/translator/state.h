@@ -37,7 +37,7 @@ extern std::string gEntryCalls;       // calls on the entry, written once it has
 extern std::string className;                 // the words of the class being named
 extern std::vector<std::string> openClasses;  // the classes being read, innermost last
 extern std::string gClassAttribute;           // the widget's "class" attribute, if any
-extern bool gInWidgetClassHead;               // the attributes of a widget_class are being read
+extern bool gInGroupClass;                    // a widget_class that is a group is being read
 
 // Puts every slot above back to its value at program start.
 void ResetTranslation();

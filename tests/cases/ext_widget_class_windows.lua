@@ -43,6 +43,7 @@ ToolStrip:box(fltk.FL_UP_BOX)
 do tool= fltk:Fl_Button(0,0,0,0,"")
 tool:label("Tool")
 tool:resize(5,3,60,24)
+--tool:window():hotspot(tool)
 end
 Fl_Group:current(Fl_Group:current():parent())
 end
