@@ -86,14 +86,6 @@ local windows = set { "Fl_Window", "Fl_Double_Window", "Fl_Overlay_Window", "Fl_
 local window_classes = set { "Fl_Window", "Fl_Double_Window" }
 local dropped_items = set { "code", "decl", "data" }
 local unwrapped_items = set { "codeblock", "declblock" }
-local cpp_keywords = set { "alignas", "alignof", "and", "asm", "auto", "bool", "break", "case",
-  "catch", "char", "class", "const", "continue", "default", "delete", "do", "double", "else",
-  "enum", "explicit", "export", "extern", "false", "float", "for", "friend", "goto", "if",
-  "inline", "int", "long", "mutable", "namespace", "new", "not", "operator", "or", "private",
-  "protected", "public", "register", "return", "short", "signed", "sizeof", "static", "struct",
-  "switch", "template", "this", "throw", "true", "try", "typedef", "typename", "union",
-  "unsigned", "using", "virtual", "void", "volatile", "while", "main" }
-
 -- The edits to make, as {first, last, replacement}.
 local cuts = {}
 local function cut(first, last, text) cuts[#cuts + 1] = {first, last, text or ""} end
@@ -123,7 +115,7 @@ end
 -- widget class's, which it needs, to one of ours. Returns the name left.
 local function name(t, class)
   local text = t.braced and braced_text(t) or t.text
-  if (text ~= "" or class) and (not text:match("^[%a_][%w_]*$") or cpp_keywords[text]) then
+  if (text ~= "" or class) and not text:match("^[%a_][%w_]*$") then
     text = class and "fluac_widget_class" or ""
     cut(t.first, t.last, class and text or "{}")
   end
