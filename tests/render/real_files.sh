@@ -75,7 +75,7 @@ for fl in "$real"/*.fl; do
         k=${line%%"	"*}
         mkdir -p "$work/$name/$k" && mv "$work/$name/$k.fl" "$work/$name/$k/"
         # Images are read from beside the file, on both sides.
-        sed -n 's/.*image {\([^}]*\)}.*/\1/p' "$work/$name/$k/$k.fl" | while read -r img; do
+        grep -o 'image {[^}]*}' "$work/$name/$k/$k.fl" | sed 's/^image {\(.*\)}$/\1/' | while read -r img; do
             mkdir -p "$work/$name/$k/$(dirname "$img")" && cp "$real/$img" "$work/$name/$k/$img"
         done
     done
