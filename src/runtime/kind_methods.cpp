@@ -165,6 +165,9 @@ int k_down_box(lua_State* L) {
     } else if (auto* m = dynamic_cast<Fl_Menu_*>(w)) {
         if (!set) return lua_pushinteger(L, m->down_box()), 1;
         m->down_box(box);
+    } else if (auto* ic = dynamic_cast<Fl_Input_Choice*>(w)) {
+        if (!set) return lua_pushinteger(L, ic->down_box()), 1;
+        ic->down_box(box);
     } else {
         return no_such_method(L, w, "down_box");
     }
@@ -232,6 +235,9 @@ int k_shortcut(lua_State* L) {
     } else if (auto* vi = dynamic_cast<Fl_Value_Input*>(w)) {
         if (!set) return lua_pushinteger(L, vi->shortcut()), 1;
         vi->shortcut(key);
+    } else if (auto* td = dynamic_cast<Fl_Text_Display*>(w)) {
+        if (!set) return lua_pushinteger(L, td->shortcut()), 1;
+        td->shortcut(key);
     } else {
         return no_such_method(L, w, "shortcut");
     }

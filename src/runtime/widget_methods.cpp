@@ -176,23 +176,41 @@ INT_PROPERTY(labelcolor, 0, 0xffffffffLL, Fl_Color)
 INT_PROPERTY(labeltype, 0, kLastLabeltype, Fl_Labeltype)
 INT_PROPERTY(align, 0, 0xffffffffLL, Fl_Align)
 INT_PROPERTY(when, 0, 255, Fl_When)
-INT_PROPERTY(selection_color, 0, 0xffffffffLL, Fl_Color)
 INT_PROPERTY(box, 0, kLastBoxtype, Fl_Boxtype)
 #undef INT_PROPERTY
 
-// color(c) or color(c, selection): FLTK's two-colour form as well.
+// color(c) or color(c, selection): FLTK's two-colour form as well. A
+// spinner's colours are its input's, as its own color() makes them.
 int w_color(lua_State* L) {
     Fl_Widget* w = check_widget(L, 1);
+    auto* spinner = dynamic_cast<Fl_Spinner*>(w);
     if (!is_setter(L)) {
-        lua_pushinteger(L, w->color());
+        lua_pushinteger(L, spinner ? spinner->color() : w->color());
         return 1;
     }
     const auto c = static_cast<Fl_Color>(check_range(L, 2, 0, 0xffffffffLL));
-    if (lua_isnoneornil(L, 3)) {
+    if (spinner) {
+        spinner->color(c);
+        if (!lua_isnoneornil(L, 3))
+            spinner->selection_color(static_cast<Fl_Color>(check_range(L, 3, 0, 0xffffffffLL)));
+    } else if (lua_isnoneornil(L, 3)) {
         w->color(c);
     } else {
         w->color(c, static_cast<Fl_Color>(check_range(L, 3, 0, 0xffffffffLL)));
     }
+    return 0;
+}
+
+int w_selection_color(lua_State* L) {
+    Fl_Widget* w = check_widget(L, 1);
+    auto* spinner = dynamic_cast<Fl_Spinner*>(w);
+    if (!is_setter(L)) {
+        lua_pushinteger(L, spinner ? spinner->selection_color() : w->selection_color());
+        return 1;
+    }
+    const auto c = static_cast<Fl_Color>(check_range(L, 2, 0, 0xffffffffLL));
+    if (spinner) spinner->selection_color(c);
+    else w->selection_color(c);
     return 0;
 }
 
