@@ -27,8 +27,8 @@ demo: build
 	@sh scripts/demo.sh $(BUILD)/fluac
 
 # Every test of the normal build, then the same tests under AddressSanitizer
-# and UndefinedBehaviorSanitizer, then bounded fuzzing runs, then Release and
-# Debug builds of the programs from the same sources.
+# and UndefinedBehaviorSanitizer, then bounded runs of the translation and
+# binding fuzzers, then Release and Debug builds from the same sources.
 test: unit sanitize fuzz builds
 
 unit: build
@@ -44,8 +44,9 @@ sanitize: deps
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLUAC_FUZZ=ON \
 	    -DFLUAC_WERROR=$(WERROR) -DFLUAC_TESTS=OFF -DFLUAC_SANITIZE=address,undefined >/dev/null
-	@cmake --build build-fuzz -j $(JOBS) --target translate_fuzzer
+	@cmake --build build-fuzz -j $(JOBS) --target translate_fuzzer binding_fuzzer
 	@sh scripts/fuzz.sh build-fuzz/fuzz/translate_fuzzer $(FUZZ_SECONDS)
+	@sh scripts/fuzz_binding.sh build-fuzz/fuzz/binding_fuzzer $(FUZZ_SECONDS)
 
 # The build types users and packagers choose, warnings as errors included.
 builds: deps

@@ -18,6 +18,10 @@ int check_int(lua_State* L, int idx) {
     return static_cast<int>(check_range(L, idx, INT_MIN, INT_MAX));
 }
 
+int check_coordinate(lua_State* L, int idx) {
+    return static_cast<int>(check_range(L, idx, -kLargestCoordinate, kLargestCoordinate));
+}
+
 double check_finite(lua_State* L, int idx) {
     const double n = luaL_checknumber(L, idx);
     if (!std::isfinite(n)) luaL_argerror(L, idx, "a finite number expected");

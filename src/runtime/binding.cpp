@@ -158,20 +158,20 @@ int fl_first_window(lua_State* L) {
 }
 
 // The event state that Fl:handle() dispatches: getters, and setters for tests.
-#define EVENT_FIELD(NAME, FIELD)                  \
+#define EVENT_FIELD(NAME, FIELD, CHECK)           \
     int fl_##NAME(lua_State* L) {                 \
         check_nargs(L, 2);                        \
         if (is_setter(L)) {                       \
-            Fl::FIELD = check_int(L, 2);          \
+            Fl::FIELD = CHECK(L, 2);              \
             return 0;                             \
         }                                         \
         lua_pushinteger(L, Fl::FIELD);            \
         return 1;                                 \
     }
-EVENT_FIELD(event_key, e_keysym)
-EVENT_FIELD(event_state, e_state)
-EVENT_FIELD(event_x, e_x)
-EVENT_FIELD(event_y, e_y)
+EVENT_FIELD(event_key, e_keysym, check_int)
+EVENT_FIELD(event_state, e_state, check_int)
+EVENT_FIELD(event_x, e_x, check_coordinate)
+EVENT_FIELD(event_y, e_y, check_coordinate)
 #undef EVENT_FIELD
 
 const luaL_Reg kFl[] = {

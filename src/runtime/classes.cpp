@@ -67,8 +67,8 @@ const Alias kAliases[] = {
 int construct(lua_State* L) {
     const int first = lua_istable(L, 1) ? 2 : 1;
     check_nargs(L, first + 4);
-    const int x = check_int(L, first), y = check_int(L, first + 1);
-    const int w = check_int(L, first + 2), h = check_int(L, first + 3);
+    const int x = check_coordinate(L, first), y = check_coordinate(L, first + 1);
+    const int w = check_coordinate(L, first + 2), h = check_coordinate(L, first + 3);
     const char* label = luaL_optstring(L, first + 4, nullptr);
     const auto* c = static_cast<const WidgetClass*>(lua_touserdata(L, lua_upvalueindex(1)));
     const auto* name = static_cast<const char*>(lua_touserdata(L, lua_upvalueindex(2)));

@@ -11,8 +11,6 @@
 #include <FL/Fl_Window.H>
 #include <FL/Fl_Wizard.H>
 
-#include <climits>
-
 #include "classes.h"
 #include "display.h"
 #include "methods.h"
@@ -93,10 +91,10 @@ int shown(lua_State* L) {
 // size_range(minw, minh [, maxw, maxh]); 0 for a maximum means none.
 int size_range(lua_State* L) {
     Fl_Window* win = window(L, 5);
-    const auto minw = static_cast<int>(check_range(L, 2, 0, INT_MAX));
-    const auto minh = static_cast<int>(check_range(L, 3, 0, INT_MAX));
-    const auto maxw = static_cast<int>(lua_isnoneornil(L, 4) ? 0 : check_range(L, 4, 0, INT_MAX));
-    const auto maxh = static_cast<int>(lua_isnoneornil(L, 5) ? 0 : check_range(L, 5, 0, INT_MAX));
+    const auto minw = static_cast<int>(check_range(L, 2, 0, kLargestCoordinate));
+    const auto minh = static_cast<int>(check_range(L, 3, 0, kLargestCoordinate));
+    const auto maxw = static_cast<int>(lua_isnoneornil(L, 4) ? 0 : check_range(L, 4, 0, kLargestCoordinate));
+    const auto maxh = static_cast<int>(lua_isnoneornil(L, 5) ? 0 : check_range(L, 5, 0, kLargestCoordinate));
     win->size_range(minw, minh, maxw, maxh);
     return 0;
 }

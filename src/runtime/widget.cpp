@@ -75,8 +75,8 @@ int redraw(lua_State* L) {
 
 int resize(lua_State* L) {
     Fl_Widget* w = self(L, 5);
-    const int x = check_int(L, 2), y = check_int(L, 3), width = check_int(L, 4),
-              height = check_int(L, 5);
+    const int x = check_coordinate(L, 2), y = check_coordinate(L, 3),
+              width = check_coordinate(L, 4), height = check_coordinate(L, 5);
     w->resize(x, y, width, height);
     return 0;
 }
@@ -131,7 +131,7 @@ INT_PROPERTY(labelfont, kLastFont, Fl_Font)
 INT_PROPERTY(labelcolor, kLastColor, Fl_Color)
 INT_PROPERTY(labeltype, kLastLabeltype, Fl_Labeltype)
 INT_PROPERTY(align, 0xffffffffLL, Fl_Align)
-INT_PROPERTY(when, 255, Fl_When)
+INT_PROPERTY(when, kLastWhen, Fl_When)
 INT_PROPERTY(selection_color, kLastColor, Fl_Color)
 INT_PROPERTY(box, kLastBoxtype, Fl_Boxtype)
 #undef INT_PROPERTY
