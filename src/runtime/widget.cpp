@@ -131,10 +131,18 @@ INT_PROPERTY(labelfont, kLastFont, Fl_Font)
 INT_PROPERTY(labelcolor, kLastColor, Fl_Color)
 INT_PROPERTY(labeltype, kLastLabeltype, Fl_Labeltype)
 INT_PROPERTY(align, 0xffffffffLL, Fl_Align)
-INT_PROPERTY(when, kLastWhen, Fl_When)
 INT_PROPERTY(selection_color, kLastColor, Fl_Color)
 INT_PROPERTY(box, kLastBoxtype, Fl_Boxtype)
 #undef INT_PROPERTY
+
+// when(n): FLTK stores a byte, but its Fl_When holds only the conditions of
+// FLTK 1.3 (bits 0 to 3); those of later versions (FL_WHEN_CLOSED, 16) are
+// dropped.
+int when(lua_State* L) {
+    return int_property<Fl_Widget>(
+        L, 0, 255, [](Fl_Widget* w) { return w->when(); },
+        [](Fl_Widget* w, long long n) { w->when(static_cast<uchar>(n & kLastWhen)); });
+}
 
 // color(c) or color(c, selection): FLTK's two-colour form as well.
 int color(lua_State* L) {
