@@ -63,6 +63,10 @@ local cases = {
   {"an argument to hide", function() box:hide(1) end, "no more than 1 argument expected, got 2"},
   {"a second label", function() box:label("a", "b") end, "no more than 2 arguments expected, got 3"},
   {"a sixth constructor argument", function() fltk:Fl_Box(0, 0, 1, 1, "", 1) end, "no more than 6"},
+  {"deleting a spinner's input", function() Fl:delete_widget(spinner:child(0)) end, "a part that FLTK made"},
+  {"moving it", function() win:add(spinner:child(0)) end, "a part that FLTK made"},
+  {"a resizable group around", function() spinner:resizable(win) end},
+  {"a resizable widget elsewhere", function() spinner:resizable(box) end, "must be the group"},
 }
 for _, c in ipairs(cases) do
   local ok, err = pcall(c[2])
@@ -88,3 +92,13 @@ check.equal(rawequal(again, input), false, "a new handle")
 if tostring(again):match("0x%x+") == address then  -- the allocator reused the place
   check.equal(again:callback(), nil, "no callback of the widget that was there")
 end
+
+-- A window deleted before a widget in it: each is deleted once. A deleted
+-- group is current no more.
+local doomed = fltk:Fl_Window(0, 0, 10, 10)
+local inside = fltk:Fl_Box(0, 0, 1, 1)
+Fl:delete_widget(doomed)
+Fl:delete_widget(inside)
+Fl:check()
+check.fails_with("deleted", function() return inside:label() end)
+check.equal(fltk:Fl_Box(0, 0, 1, 1):parent(), nil, "no group current after its deletion")
