@@ -1,9 +1,10 @@
 #!/bin/sh
 # Translates each bundled example, shows the Lua it becomes, then runs that Lua
-# with Lua 5.4 under the FLTK binding's stand-in and shows the widget tree it
+# with fluac-lua --tree (no display needed) and shows the widget tree it
 # builds.
 set -eu
 fluac=$1
+fluac_lua=$(dirname "$fluac")/src/runtime/fluac-lua
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${DEMO_DIR:-$root/build/demo}
 mkdir -p "$out"
@@ -13,8 +14,12 @@ for fl in "$root"/examples/*.fl; do
     "$fluac" "$fl" "$out/$name.lua"
     cat "$out/$name.lua"
     echo
-    echo "==== lua5.4 tests/lua/run.lua $out/$name.lua"
-    lua5.4 "$root/tests/lua/run.lua" "$out/$name.lua"
+    if [ -x "$fluac_lua" ]; then
+        echo "==== fluac-lua --tree $out/$name.lua"
+        "$fluac_lua" --tree "$out/$name.lua"
+    else
+        echo "(fluac-lua is not built, so no widget tree)"
+    fi
     echo
 done
 

@@ -23,6 +23,10 @@ check "no arguments: nothing on stdout" [ ! -s out ]
 "$fluac" ui.fl >out 2>err; st=$?
 check "one argument: status 2" [ $st -eq 2 ]
 check "one argument: no file created" [ "$(ls)" = "$(printf 'err\nout\nui.fl')" ]
+"$fluac" --bogus ui.fl new.lua >out 2>err; st=$?
+check "unknown option: status 2" [ $st -eq 2 ]
+check "unknown option: message" grep -qx 'fluac: unknown option --bogus' err
+check "unknown option: no file created" [ ! -e new.lua ]
 "$fluac" --help >out 2>err; st=$?
 check "--help: status 0, usage on stdout" [ $st -eq 0 ] && check "--help usage" grep -q '^usage:' out
 check "--help: nothing on stderr" [ ! -s err ]

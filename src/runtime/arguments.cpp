@@ -1,6 +1,7 @@
 #include "arguments.h"
 
 #include <climits>
+#include <cmath>
 
 namespace fluac_lua {
 
@@ -17,10 +18,21 @@ int check_int(lua_State* L, int idx) {
     return static_cast<int>(check_range(L, idx, INT_MIN, INT_MAX));
 }
 
+int check_coordinate(lua_State* L, int idx) {
+    return static_cast<int>(check_range(L, idx, -kLargestCoordinate, kLargestCoordinate));
+}
+
+double check_finite(lua_State* L, int idx) {
+    const double n = luaL_checknumber(L, idx);
+    if (!std::isfinite(n)) luaL_argerror(L, idx, "a finite number expected");
+    return n;
+}
+
 void check_nargs(lua_State* L, int most) {
     const int n = lua_gettop(L);
     if (n > most)
-        luaL_error(L, "no more than %d argument%s expected, got %d", most, most == 1 ? "" : "s", n);
+        luaL_argerror(L, most + 1, lua_pushfstring(L, "no more than %d argument%s expected, got %d",
+                                                   most, most == 1 ? "" : "s", n));
 }
 
 }  // namespace fluac_lua

@@ -16,7 +16,6 @@ const char kPending[] = "fluac.pending_error";
 bool gPending = false;
 
 void keep_error(lua_State* L) {
-    if (gPending) return;  // the first error is the one worth reporting
     gPending = true;
     lua_setfield(L, LUA_REGISTRYINDEX, kPending);
 }
@@ -45,6 +44,8 @@ int call_menu_callback(lua_State* L) {
     return 0;
 }
 
+// While an error is pending no callback runs, so the error that stopped
+// the event loop is the one reported.
 void run_protected(lua_CFunction f, void* a, void* b) {
     lua_State* L = binding_state();
     if (!L || gPending || !lua_checkstack(L, 4)) return;
@@ -123,6 +124,8 @@ void push_menu_entry(lua_State* L, Fl_Widget* menu, void* key) {
 }
 
 bool error_pending() { return gPending; }
+
+void forget_pending_error() { gPending = false; }
 
 void raise_pending_error(lua_State* L) {
     if (!gPending) return;

@@ -27,5 +27,7 @@ void push_menu_entry(lua_State* L, Fl_Widget* menu, void* key);
 bool error_pending();
 // Raises the pending callback error, if there is one.
 void raise_pending_error(lua_State* L);
+// Drops it, when the state is closed.
+void forget_pending_error();
 
 }  // namespace fluac_lua

@@ -3,6 +3,8 @@
 #include <FL/Enumerations.H>
 #include <FL/Fl_Menu_Item.H>
 
+#include <span>
+
 namespace fluac_lua {
 
 namespace {
@@ -12,14 +14,12 @@ struct Constant {
     long long value;
 };
 
-}  // namespace
-
-void add_constants(lua_State* L) {
-    // Several of these are macros that define the box or label type on first
-    // use, so the table is built at run time.
+// Several of these are macros that define the box or label type on first
+// use, so the tables are built at run time, once.
 #define C(NAME) {#NAME, static_cast<long long>(NAME)}
-    const Constant constants[] = {
-        // Box types
+
+std::span<const Constant> box_types() {
+    static const Constant constants[] = {
         C(FL_NO_BOX), C(FL_FLAT_BOX), C(FL_UP_BOX), C(FL_DOWN_BOX), C(FL_UP_FRAME),
         C(FL_DOWN_FRAME), C(FL_THIN_UP_BOX), C(FL_THIN_DOWN_BOX), C(FL_THIN_UP_FRAME),
         C(FL_THIN_DOWN_FRAME), C(FL_ENGRAVED_BOX), C(FL_EMBOSSED_BOX), C(FL_ENGRAVED_FRAME),
@@ -37,9 +37,20 @@ void add_constants(lua_State* L) {
         C(FL_GLEAM_THIN_UP_BOX), C(FL_GLEAM_THIN_DOWN_BOX), C(FL_GLEAM_ROUND_UP_BOX),
         C(FL_GLEAM_ROUND_DOWN_BOX), C(FL_FREE_BOXTYPE), C(FL_FRAME), C(FL_FRAME_BOX),
         C(FL_CIRCLE_BOX), C(FL_DIAMOND_BOX),
-        // Label types
+    };
+    return constants;
+}
+
+std::span<const Constant> label_types() {
+    static const Constant constants[] = {
         C(FL_NORMAL_LABEL), C(FL_NO_LABEL), C(FL_SHADOW_LABEL), C(FL_ENGRAVED_LABEL),
         C(FL_EMBOSSED_LABEL), C(FL_SYMBOL_LABEL), C(FL_FREE_LABELTYPE),
+    };
+    return constants;
+}
+
+std::span<const Constant> others() {
+    static const Constant constants[] = {
         // Events
         C(FL_NO_EVENT), C(FL_PUSH), C(FL_RELEASE), C(FL_ENTER), C(FL_LEAVE), C(FL_DRAG),
         C(FL_FOCUS), C(FL_UNFOCUS), C(FL_KEYDOWN), C(FL_KEYBOARD), C(FL_KEYUP), C(FL_CLOSE),
@@ -55,11 +66,30 @@ void add_constants(lua_State* L) {
         C(FL_WHEN_NEVER), C(FL_WHEN_CHANGED), C(FL_WHEN_RELEASE), C(FL_WHEN_RELEASE_ALWAYS),
         C(FL_WHEN_ENTER_KEY), C(FL_WHEN_ENTER_KEY_ALWAYS),
     };
+    return constants;
+}
 #undef C
-    for (const Constant& c : constants) {
-        lua_pushinteger(L, static_cast<lua_Integer>(c.value));
-        lua_setfield(L, -2, c.name);
+
+// The first name the table gives the value (FL_FRAME is FL_ENGRAVED_FRAME's
+// second name).
+const char* name_of(std::span<const Constant> table, long long value) {
+    for (const Constant& c : table)
+        if (c.value == value) return c.name;
+    return nullptr;
+}
+
+}  // namespace
+
+void add_constants(lua_State* L) {
+    for (auto table : {box_types(), label_types(), others()}) {
+        for (const Constant& c : table) {
+            lua_pushinteger(L, static_cast<lua_Integer>(c.value));
+            lua_setfield(L, -2, c.name);
+        }
     }
 }
+
+const char* box_type_name(long long value) { return name_of(box_types(), value); }
+const char* label_type_name(long long value) { return name_of(label_types(), value); }
 
 }  // namespace fluac_lua

@@ -3,6 +3,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Group.H>
 
+#include "arguments.h"
 #include "handles.h"
 
 namespace fluac_lua {
@@ -11,6 +12,12 @@ namespace {
 
 // Watched, so a deleted menu bar is no longer current.
 Fl_Widget* gOpenMenuBar = nullptr;
+
+// FLTK's current group as the binding last saw it, and the same pointer
+// watched, which FLTK clears when it deletes the group.
+Fl_Group* gSeen = nullptr;
+Fl_Widget* gSeenAlive = nullptr;
+bool gWatching = false;
 
 void set_open_menu_bar(Fl_Widget* w) {
     if (gOpenMenuBar) Fl::release_widget_pointer(gOpenMenuBar);
@@ -21,6 +28,8 @@ void set_open_menu_bar(Fl_Widget* w) {
 // Fl_Group:current() returns the current container; Fl_Group:current(g) makes
 // the group g (or nothing, for nil) current.
 int group_current(lua_State* L) {
+    check_nargs(L, 2);
+    settle_current_group();
     if (lua_gettop(L) < 2) {
         push_widget(L, gOpenMenuBar ? gOpenMenuBar : Fl_Group::current());
         return 1;
@@ -31,6 +40,7 @@ int group_current(lua_State* L) {
         return luaL_argerror(L, 2, lua_pushfstring(L, "%s is not a group", class_name(w)));
     set_open_menu_bar(nullptr);
     Fl_Group::current(g);
+    settle_current_group();
     return 0;
 }
 
@@ -38,6 +48,22 @@ int group_current(lua_State* L) {
 
 void note_constructed(Fl_Widget* w, bool is_menu_bar) {
     set_open_menu_bar(is_menu_bar ? w : nullptr);
+}
+
+void settle_current_group() {
+    if (gSeen && Fl_Group::current() == gSeen && !gSeenAlive) Fl_Group::current(nullptr);
+    if (!gWatching) Fl::watch_widget_pointer(gSeenAlive);
+    gWatching = true;
+    gSeen = Fl_Group::current();
+    gSeenAlive = gSeen;
+}
+
+void close_group_table() {
+    set_open_menu_bar(nullptr);
+    Fl::release_widget_pointer(gSeenAlive);
+    gWatching = false;
+    gSeen = nullptr;
+    gSeenAlive = nullptr;
 }
 
 void open_group_table(lua_State* L) {

@@ -19,6 +19,13 @@ namespace fluac_lua {
 // To be called for every widget the script constructs, after construction.
 void note_constructed(Fl_Widget* w, bool is_menu_bar);
 
+// FLTK keeps the current group when it deletes it; the binding makes no
+// group current instead, before anything uses the current group (and after
+// anything that may have changed it, to see it).
+void settle_current_group();
+// Forgets the group it saw, when the binding is closed.
+void close_group_table();
+
 // Defines the global table Fl_Group with current().
 void open_group_table(lua_State* L);
 

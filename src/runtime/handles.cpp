@@ -4,20 +4,27 @@
 #include <FL/Fl_Shared_Image.H>
 #include <FL/Fl_Widget.H>
 
+#include <unordered_set>
+#include <vector>
+
+#include "classes.h"
 #include "menu_entries.h"
 
 namespace fluac_lua {
 
 namespace {
 
-const char kWidgetMeta[] = "fluac.widget";
 const char kImageMeta[] = "fluac.image";
-// Registry keys: live handles by widget address (weak values), and the Lua
-// data of each widget by address.
+// Registry keys: live handles by widget address (weak values), and the
+// handles that hold a widget's data (strong, so the data lives on).
 const char kHandles[] = "fluac.handles";
-const char kData[] = "fluac.data";
+const char kHolders[] = "fluac.data_holders";
+// The key that marks a widget class's metatable.
+char gWidgetMark;
 
 lua_State* gState = nullptr;
+// Every widget the binding built that FLTK has not deleted.
+std::unordered_set<Fl_Widget*> gBound;
 
 struct WidgetHandle {
     Fl_Widget* widget;  // watched: FLTK sets it to null when it deletes the widget
@@ -27,8 +34,23 @@ struct ImageHandle {
     Fl_Shared_Image* image;  // the shared-image cache owns it
 };
 
+WidgetHandle* to_handle(lua_State* L, int idx) {
+    if (lua_type(L, idx) != LUA_TUSERDATA || !lua_getmetatable(L, idx)) return nullptr;
+    const bool marked = lua_rawgetp(L, -1, &gWidgetMark) == LUA_TBOOLEAN;
+    lua_pop(L, 2);
+    return marked ? static_cast<WidgetHandle*>(lua_touserdata(L, idx)) : nullptr;
+}
+
+// __index, with the class's method table as upvalue.
+int handle_index(lua_State* L) {
+    lua_pushvalue(L, 2);
+    if (lua_gettable(L, lua_upvalueindex(1)) != LUA_TNIL) return 1;
+    Fl_Widget* w = check_widget(L, 1);
+    return luaL_error(L, "%s has no method '%s'", class_name(w), luaL_tolstring(L, 2, nullptr));
+}
+
 int handle_gc(lua_State* L) {
-    auto* h = static_cast<WidgetHandle*>(luaL_checkudata(L, 1, kWidgetMeta));
+    auto* h = static_cast<WidgetHandle*>(lua_touserdata(L, 1));
     // FLTK keeps the address of the pointer on its watch list even after it
     // cleared it, so the address must leave the list in every case.
     Fl::release_widget_pointer(h->widget);
@@ -37,7 +59,7 @@ int handle_gc(lua_State* L) {
 }
 
 int handle_tostring(lua_State* L) {
-    auto* h = static_cast<WidgetHandle*>(luaL_checkudata(L, 1, kWidgetMeta));
+    auto* h = static_cast<WidgetHandle*>(lua_touserdata(L, 1));
     if (h->widget)
         lua_pushfstring(L, "%s: %p", class_name(h->widget), static_cast<void*>(h->widget));
     else
@@ -55,21 +77,47 @@ void push_registry_table(lua_State* L, const char* key) {
     lua_getfield(L, LUA_REGISTRYINDEX, key);
 }
 
+void set_holder(lua_State* L, Fl_Widget* w, int handle_idx) {
+    handle_idx = lua_absindex(L, handle_idx);
+    push_registry_table(L, kHolders);
+    lua_pushvalue(L, handle_idx);
+    lua_rawsetp(L, -2, w);
+    lua_pop(L, 1);
+}
+
+// Deletes the widgets the binding built that nothing else will: each one
+// outside every group, with all it holds.
+void delete_bound_widgets() {
+    Fl::do_widget_deletion();
+    std::vector<Fl_Widget*> tops;
+    for (Fl_Widget* w : gBound)
+        if (!w->parent()) tops.push_back(w);
+    for (Fl_Widget* w : tops) delete w;
+}
+
 }  // namespace
+
+const luaL_Reg kWidgetMetamethods[] = {
+    {"__index", handle_index},
+    {"__gc", handle_gc},
+    {"__tostring", handle_tostring},
+    {nullptr, nullptr},
+};
+
+void mark_widget_metatable(lua_State* L) {
+    lua_pushboolean(L, 1);
+    lua_rawsetp(L, -2, &gWidgetMark);
+}
 
 lua_State* binding_state() { return gState; }
 
-void close_handles() { gState = nullptr; }
+void close_handles() {
+    delete_bound_widgets();
+    gState = nullptr;
+}
 
 void open_handles(lua_State* L) {
     gState = L;
-    luaL_newmetatable(L, kWidgetMeta);
-    lua_pushcfunction(L, handle_gc);
-    lua_setfield(L, -2, "__gc");
-    lua_pushcfunction(L, handle_tostring);
-    lua_setfield(L, -2, "__tostring");
-    lua_pop(L, 1);
-
     luaL_newmetatable(L, kImageMeta);
     lua_pushcfunction(L, image_tostring);
     lua_setfield(L, -2, "__tostring");
@@ -83,7 +131,7 @@ void open_handles(lua_State* L) {
     lua_setfield(L, LUA_REGISTRYINDEX, kHandles);
 
     lua_newtable(L);
-    lua_setfield(L, LUA_REGISTRYINDEX, kData);
+    lua_setfield(L, LUA_REGISTRYINDEX, kHolders);
 }
 
 void push_widget(lua_State* L, Fl_Widget* w) {
@@ -94,24 +142,28 @@ void push_widget(lua_State* L, Fl_Widget* w) {
     push_registry_table(L, kHandles);
     lua_rawgetp(L, -1, w);
     // A handle left from a deleted widget at the same address holds null.
-    if (auto* old = static_cast<WidgetHandle*>(luaL_testudata(L, -1, kWidgetMeta));
-        old && old->widget == w) {
+    if (WidgetHandle* old = to_handle(L, -1); old && old->widget == w) {
         lua_remove(L, -2);
         return;
     }
     lua_pop(L, 1);
-    auto* h = static_cast<WidgetHandle*>(lua_newuserdatauv(L, sizeof(WidgetHandle), 0));
+    auto* h = static_cast<WidgetHandle*>(lua_newuserdatauv(L, sizeof(WidgetHandle), 1));
     h->widget = nullptr;
-    luaL_setmetatable(L, kWidgetMeta);
+    luaL_setmetatable(L, handle_class(w));
     h->widget = w;
     Fl::watch_widget_pointer(h->widget);
     lua_pushvalue(L, -1);
     lua_rawsetp(L, -3, w);
     lua_remove(L, -2);
+    // The data of a widget that was deleted at this address goes with it.
+    push_registry_table(L, kHolders);
+    lua_pushnil(L);
+    lua_rawsetp(L, -2, w);
+    lua_pop(L, 1);
 }
 
 Fl_Widget* check_widget(lua_State* L, int idx) {
-    auto* h = static_cast<WidgetHandle*>(luaL_testudata(L, idx, kWidgetMeta));
+    WidgetHandle* h = to_handle(L, idx);
     if (!h) {
         luaL_typeerror(L, idx, "widget");
         return nullptr;
@@ -122,6 +174,11 @@ Fl_Widget* check_widget(lua_State* L, int idx) {
 
 Fl_Widget* opt_widget(lua_State* L, int idx) {
     return lua_isnoneornil(L, idx) ? nullptr : check_widget(L, idx);
+}
+
+Fl_Widget* to_widget(lua_State* L, int idx) {
+    WidgetHandle* h = to_handle(L, idx);
+    return h ? h->widget : nullptr;
 }
 
 void push_image(lua_State* L, Fl_Shared_Image* image) {
@@ -142,26 +199,34 @@ Fl_Shared_Image* opt_image(lua_State* L, int idx) {
 }
 
 const char* class_name(const Fl_Widget* w) {
-    if (auto* bound = dynamic_cast<const BoundWidget*>(w)) return bound->bound_class();
-    return "Fl_Widget";
+    if (auto* bound = dynamic_cast<const BoundWidget*>(w)) return bound->bound_name();
+    return nearest_class(w).lua.name;
 }
 
+bool is_bound(const Fl_Widget* w) { return dynamic_cast<const BoundWidget*>(w) != nullptr; }
+
 void push_widget_data(lua_State* L, Fl_Widget* w, bool create) {
-    push_registry_table(L, kData);
-    if (lua_rawgetp(L, -1, w) == LUA_TNIL && create) {
-        lua_pop(L, 1);
-        lua_newtable(L);
-        lua_pushvalue(L, -1);
-        lua_rawsetp(L, -3, w);
+    push_widget(L, w);
+    if (lua_getiuservalue(L, -1, 1) == LUA_TTABLE || !create) {
+        lua_remove(L, -2);
+        return;
     }
+    lua_pop(L, 1);
+    lua_newtable(L);
+    lua_pushvalue(L, -1);
+    lua_setiuservalue(L, -3, 1);
+    set_holder(L, w, -2);
     lua_remove(L, -2);
 }
 
+void note_bound(Fl_Widget* w) { gBound.insert(w); }
+
 void forget_widget(Fl_Widget* w) {
+    gBound.erase(w);
     release_menu_images(w);
     lua_State* L = gState;
     if (!L) return;
-    push_registry_table(L, kData);
+    push_registry_table(L, kHolders);
     lua_pushnil(L);
     lua_rawsetp(L, -2, w);
     lua_pop(L, 1);

@@ -14,8 +14,10 @@ struct LuaClass {
 };
 
 // Creates the metatable of `c` in the registry: its metamethods, and an
-// __index table holding its methods that falls back on the parent's (which
-// must be defined first). Leaves nothing on the stack.
+// __index holding its methods that falls back on the parent's (which must be
+// defined first). __index is the method table itself, unless the metamethods
+// name an __index function: that function then gets the method table as its
+// one upvalue. Leaves nothing on the stack.
 void define_class(lua_State* L, const LuaClass& c);
 
 // Pushes the method table of a defined class.

@@ -1,4 +1,4 @@
-// fluac-lua [--screenshot OUT.png] SCRIPT.lua [ARGS...]
+// fluac-lua [--screenshot OUT.png | --tree] SCRIPT.lua [ARGS...]
 //
 // Runs a Lua script written by fluac (or by hand) with real FLTK widgets.
 #include <FL/Fl.H>
@@ -17,14 +17,16 @@
 #include "preview.h"
 #include "screenshot.h"
 #include "screenshot_hook.h"
+#include "tree.h"
 
 namespace {
 
 const char kUsage[] =
-    "usage: fluac-lua [--screenshot OUT.png] SCRIPT.lua [ARGS...]\n"
+    "usage: fluac-lua [--screenshot OUT.png | --tree] SCRIPT.lua [ARGS...]\n"
     "Runs a Lua script that builds an FLTK user interface (such as one written by fluac).\n"
     "With --screenshot, writes the first window the script shows as a PNG once it is\n"
-    "drawn, and exits instead of entering the event loop.\n";
+    "drawn, and exits instead of entering the event loop. With --tree, needs no display:\n"
+    "draws nothing, and Fl:run() prints the widget tree the script built.\n";
 
 void report(const std::string& file, const std::string& message) {
     std::fprintf(stderr, "fluac-lua: %s: %s\n", file.c_str(), message.c_str());
@@ -52,6 +54,7 @@ void report_lua_error(lua_State* L, const std::string& script) {
 
 struct Options {
     const char* screenshot = nullptr;
+    bool tree = false;
     const char* script = nullptr;
     int first_arg = 0;  // index in argv of the script
 };
@@ -74,6 +77,9 @@ int parse(int argc, char** argv, Options& o) {
         }
         o.screenshot = argv[i + 1];
         i += 2;
+    } else if (i < argc && std::strcmp(argv[i], "--tree") == 0) {
+        o.tree = true;
+        ++i;
     }
     if (i >= argc) {
         std::fputs(kUsage, stderr);
@@ -106,10 +112,10 @@ void hide_other_windows(Fl_Window* keep) {
     for (Fl_Window* w : others) w->hide();
 }
 
-int take_screenshot(const Options& o) {
+int take_screenshot(lua_State* L, const Options& o) {
     Fl_Window* win = fluac_lua::first_shown_window();
     if (!win) {
-        fluac_lua::preview_unshown();
+        fluac_lua::preview_unshown(L);
         win = fluac_lua::first_shown_window();
     }
     if (!win) {
@@ -143,12 +149,17 @@ int run(lua_State* L, int argc, char** argv, const Options& o) {
         report_lua_error(L, o.script);
         return 1;
     }
+    if (o.tree) fluac_lua::name_widgets_by_globals(L, -1);
     const int nargs = push_arguments(L, argc, argv, o.first_arg);
     if (lua_pcall(L, nargs, 0, 0) != LUA_OK && !fluac_lua::is_stop_signal(L, -1)) {
         report_lua_error(L, o.script);
         return 1;
     }
-    return o.screenshot ? take_screenshot(o) : 0;
+    if (o.tree && fluac_lua::trees_printed() == 0) {
+        report(o.script, "the script ended without calling Fl:run(), so no tree was printed");
+        return 1;
+    }
+    return o.screenshot ? take_screenshot(L, o) : 0;
 }
 
 }  // namespace
@@ -160,6 +171,7 @@ int main(int argc, char** argv) {
         fluac_lua::enable_screenshot_mode();
         fluac_screenshot::prepare();
     }
+    if (o.tree) fluac_lua::enable_tree_mode();
     lua_State* L = luaL_newstate();
     if (!L) {
         report(o.script, "cannot create the Lua state");

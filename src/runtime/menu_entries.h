@@ -24,6 +24,9 @@ Fl_Menu_* menu_of(Fl_Widget* w);
 int add_menu_path(Fl_Menu_* m, const char* path, int shortcut, Fl_Callback* callback,
                   void* data, int flags);
 
+// menu:add(path [, shortcut, callback, user_data, flags]), on the menu m.
+int menu_add(lua_State* L, Fl_Menu_* m);
+
 // The classes of menu entries and of a menu's array of them.
 void open_menu_entries(lua_State* L);
 // menu:menu(): the menu's entries, indexed from 0 as FLTK's add counts them.

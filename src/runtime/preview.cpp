@@ -4,18 +4,21 @@
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Group.H>
 
-#include <vector>
+#include <deque>
 
+#include "display.h"
 #include "screenshot_hook.h"
+#include "tree.h"
 
 namespace fluac_lua {
 
 namespace {
 
 // Watched pointers to the top-level widgets, in the order they were made;
-// FLTK clears one when it deletes its widget.
-std::vector<Fl_Widget*>& top_level() {
-    static auto* widgets = new std::vector<Fl_Widget*>;
+// FLTK clears one when it deletes its widget. A deque keeps the pointers
+// where FLTK watches them as it grows.
+std::deque<Fl_Widget*>& top_level() {
+    static auto* widgets = new std::deque<Fl_Widget*>;
     return *widgets;
 }
 
@@ -26,15 +29,15 @@ void note_top_level(Fl_Widget* w) {
     Fl::watch_widget_pointer(top_level().back());
 }
 
-void preview_unshown() {
-    // The vector does not grow below, so the addresses FLTK watches stay put.
+void preview_unshown(lua_State* L) {
+    if (tree_mode()) return;
     const bool any_shown = Fl::first_window() != nullptr;
     for (Fl_Widget*& w : top_level()) {
         if (!w || w->parent()) continue;
         Fl_Window* win = w->as_window();
-        if (win) {
-            if (any_shown || win->shown()) continue;
-        } else {
+        if (win && (any_shown || win->shown())) continue;
+        if (!screenshot_mode()) need_display(L);  // a screenshot has opened it
+        if (!win) {
             Fl_Group* current = Fl_Group::current();
             Fl_Group::current(nullptr);  // the window stands alone
             win = new Fl_Double_Window(w->x(), w->y(), w->w(), w->h());

@@ -2,6 +2,8 @@
 // builds groups outside any window, which FLTK alone never shows.
 #pragma once
 
+#include <lua.hpp>
+
 class Fl_Widget;
 
 namespace fluac_lua {
@@ -13,7 +15,8 @@ void note_top_level(Fl_Widget* w);
 // that is no window in a window of its own size, placed at the widget's
 // position, as the designer shows a widget class; and, when the script shows
 // no window at all, its top-level windows. Called when the event loop is
-// about to run (or the script ends, for a screenshot).
-void preview_unshown();
+// about to run (or the script ends, for a screenshot); with --tree, which
+// draws nothing, it does nothing.
+void preview_unshown(lua_State* L);
 
 }  // namespace fluac_lua

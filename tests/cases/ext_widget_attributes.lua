@@ -25,6 +25,7 @@ ok:label("OK")
 --user_data (void*)this
 ok:resize(100,10,80,25)
 ok:shortcut(65307)
+ok:down_box(3)
 ok:hide()
 --The default button.
 --Press Enter.
@@ -36,7 +37,6 @@ s:resize(10,50,200,20)
 s:type(5)
 s:box(2)
 s:labeltype(1)
-s:down_box(3)
 s:minimum(1e-05)
 s:maximum(.5)
 s:step(1.5e+2)

@@ -1,11 +1,11 @@
 #!/bin/sh
 # The real files of other projects in ../shared/real-fl translate completely
 # in the extended mode, and their layout-only scripts load in Lua and run
-# under the binding's stand-in. Skipped (77) where the folder is absent.
-# usage: real_files.sh FLUAC LUA LUAC REAL_FL_DIR
+# under fluac-lua --tree (where fluac-lua is built: FLUAC_LUA is not empty).
+# Skipped (77) where the folder is absent.
+# usage: real_files.sh FLUAC FLUAC_LUA LUAC REAL_FL_DIR
 set -u
-fluac=$1 lua=$2 luac=$3 real=$4
-here=$(cd "$(dirname "$0")" && pwd)
+fluac=$1 fluac_lua=$2 luac=$3 real=$4
 [ -d "$real" ] || { echo "no $real: skipped"; exit 77; }
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
@@ -22,8 +22,9 @@ for fl in "$real"/*.fl; do
     if ! (cd "$dir" && "$luac" -p -o /dev/null "$name.lua") 2>"$dir/err"; then
         echo "$name: the layout-only script does not load:"; cat "$dir/err"; fail=1; continue
     fi
-    if ! (cd "$dir" && "$lua" "$here/../lua/run.lua" "$name.lua") >/dev/null 2>"$dir/err"; then
-        echo "$name: the layout-only script fails under the stand-in:"; cat "$dir/err"; fail=1
+    [ -n "$fluac_lua" ] || continue
+    if ! (cd "$dir" && env -u DISPLAY "$fluac_lua" --tree "$name.lua") >/dev/null 2>"$dir/err"; then
+        echo "$name: the layout-only script fails under fluac-lua --tree:"; cat "$dir/err"; fail=1
     fi
 done
 echo "$files real files"

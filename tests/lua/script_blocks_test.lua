@@ -1,4 +1,4 @@
--- Tests of the block reader that fluac-lua and the stand-in share
+-- Tests of the block reader of fluac-lua
 -- (src/runtime/script_blocks.lua): which widget blocks it finds in a script,
 -- their lines, nesting and show lines, whatever Lua stands around them.
 --   lua5.4 tests/lua/script_blocks_test.lua

@@ -28,9 +28,10 @@ function check.tree(w, indent, out)
   indent, out = indent or "", out or {}
   out[#out + 1] = ("%s%s %d,%d %dx%d %s"):format(indent, w:class_name(), w:x(), w:y(), w:w(),
                                                  w:h(), w:label() or "-")
-  for i = 0, w:children() - 1 do
+  local is_group, children = pcall(function() return w:children() end)
+  for i = 0, (is_group and children or 0) - 1 do
     local child = w:child(i)
-    if child:class_name() ~= "Fl_Widget" then check.tree(child, indent .. "  ", out) end
+    if child:class_name() ~= "Fl_Scrollbar" then check.tree(child, indent .. "  ", out) end
   end
   return table.concat(out, "\n")
 end

@@ -1,0 +1,42 @@
+-- What fluac-lua --tree prints: every property in the tree's order, names,
+-- text escapes, menu entries; and a call that needs a display fails.
+do w = fltk:Fl_Double_Window(0,0,0,0,"")
+w:size_range(1,2,3,4)
+Fl_Group:current():resizable(w)
+w:show()
+do s = fltk:Fl_Value_Slider(0,0,0,0,"")
+s:label('say "hi"\n\1\\')
+s:tooltip("tip")
+s:callback(print)
+s:value(3) s:step(0.5) s:maximum(10) s:minimum(-1)
+s:textcolor(1) s:textsize(2) s:textfont(3)
+s:selection_color(4) s:color(5) s:align(6) s:labelcolor(7) s:labelsize(8)
+s:labelfont(9) s:labeltype(fltk.FL_SYMBOL_LABEL)
+s:box(fltk.FL_FRAME) s:type(1)
+s:when(2)
+s:image(Fl_Shared_Image.get("missing.png"))
+s:deactivate()
+end
+do b = fltk:Fl_Button(0,0,0,0,"")
+second_name = b
+b:callback(nil)
+b:color(1, 2)
+b:down_box(fltk.FL_ROUND_DOWN_BOX)
+b:hide()
+end
+do t = fltk:Fl_Tabs(0,0,0,0,"")
+local unnamed = fltk:Fl_Group(0,0,0,0,"")
+t:value(unnamed)
+end
+end
+Fl_Group:current(nil)
+m = fltk:Fl_Menu_Bar(0,0,0,0,"")
+m:add("A/B", 0x40062, nil, nil, 2)
+m:add("A/C", 0xffbe + 0x10000, function() end, 7, 8)
+m:add("Esc", 0xff1b, nil, "x", 0x81)
+m:add("Odd", -1)
+m:add("Raw", 0x12345)
+Fl_Group:current(nil)
+local browser = fltk:Fl_Browser(0,0,0,0,"")
+print(pcall(browser.add, browser, "a line"))
+Fl:run()
