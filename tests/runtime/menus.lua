@@ -104,3 +104,14 @@ check.equal(ic:menu()[0]:flags(), fltk.FL_MENU_DIVIDER, "with its flags")
 Fl:delete_widget(m)
 Fl:check()
 check.fails_with("deleted", function() entry:label() end)
+
+-- No call on an entry crashes the host, whatever its arguments.
+local m2 = fltk:Fl_Menu_Bar(0, 0, 100, 25, "")
+local e2 = m2:menu()[m2:add("a/b", 0, nil, nil, 0)]
+local edges = {nil, -1, 0, 7, 2^31, -2^63, 1e300, 0.5, "x", {}, e2, image}
+for name in pairs(getmetatable(e2).__index) do
+  for i = 1, #edges + 1 do pcall(e2[name], e2, edges[i]) end
+  pcall(e2[name], e2, 1, 2, 3)
+  pcall(e2[name], m2)
+end
+for i = 1, #edges + 1 do pcall(function() return m2:menu()[edges[i]] end) end
