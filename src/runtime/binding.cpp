@@ -4,6 +4,7 @@
 #include <FL/Fl_Shared_Image.H>
 #include <FL/Fl_Window.H>
 
+#include "api_support.h"
 #include "arguments.h"
 #include "callbacks.h"
 #include "constants.h"
@@ -173,6 +174,8 @@ void open_binding(lua_State* L) {
     lua_pushcfunction(L, shared_image_get);
     lua_setfield(L, -2, "get");
     lua_setglobal(L, "Fl_Shared_Image");
+
+    open_application_api(L);
 }
 
 void close_binding() {

@@ -47,6 +47,9 @@ lua_test callbacks
 lua_test menus
 lua_test errors
 lua_test structure "$work/editor.lua" "$work/menu_bars.lua" "$work/blocks.lua"
+# The FLTK API beyond widget methods.
+rm -rf "$work/files" && mkdir -p "$work/files"
+lua_test loop
 
 # The command line and its messages.
 printf 'local w = fltk:Fl_Window(0,0,40,30)\nw:show()\nFl:run()\n' >"$work/window.lua"
