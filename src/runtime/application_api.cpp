@@ -26,6 +26,7 @@ void open_application_api(lua_State* L) {
     lua_pop(L, 1);
 
     lua_getglobal(L, "fltk");
+    add_dialog_functions(L);
     add_more_constants(L);
     lua_pop(L, 1);
 
