@@ -27,7 +27,9 @@ void open_application_api(lua_State* L) {
 
     lua_getglobal(L, "fltk");
     add_dialog_functions(L);
+    add_draw_functions(L);
     add_more_constants(L);
+    open_image_surface(L);
     lua_pop(L, 1);
 
 }
