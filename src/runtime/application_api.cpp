@@ -29,6 +29,7 @@ void open_application_api(lua_State* L) {
     add_dialog_functions(L);
     add_draw_functions(L);
     add_more_constants(L);
+    open_text_buffer(L);
     open_image_surface(L);
     lua_pop(L, 1);
 

@@ -51,6 +51,7 @@ lua_test structure "$work/editor.lua" "$work/menu_bars.lua" "$work/blocks.lua"
 rm -rf "$work/files" && mkdir -p "$work/files"
 lua_test loop
 lua_test dialogs
+lua_test text_buffer "$work/files"
 lua_test drawing
 
 # The command line and its messages.
