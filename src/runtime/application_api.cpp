@@ -30,9 +30,12 @@ void open_application_api(lua_State* L) {
     add_draw_functions(L);
     add_more_constants(L);
     open_text_buffer(L);
+    open_preferences(L);
+    open_file_choosers(L);
     open_image_surface(L);
     lua_pop(L, 1);
 
+    open_shared_image_methods(L);
 }
 
 bool check_flag(lua_State* L, int idx) {

@@ -53,6 +53,7 @@ lua_test loop
 lua_test dialogs
 lua_test text_buffer "$work/files"
 lua_test drawing
+lua_test files "$work/files"
 
 # The command line and its messages.
 printf 'local w = fltk:Fl_Window(0,0,40,30)\nw:show()\nFl:run()\n' >"$work/window.lua"
