@@ -241,8 +241,54 @@ TRANSFORM(fl_transform_dx)
 TRANSFORM(fl_transform_dy)
 #undef TRANSFORM
 
-// Functions without arguments. The path and matrix ones only collect
-// vertices; those that end a path or clip draw.
+// Paths: FLTK keeps one path per graphics driver and does not check that an
+// fl_end_* or fl_gap matches the fl_begin_* before it; a mismatch reads
+// vertices it never stored. The binding keeps the kind of the open path and
+// the driver it was begun on.
+enum class Path { kNone, kPoints, kLine, kLoop, kPolygon, kComplex };
+Path gPath = Path::kNone;
+const Fl_Graphics_Driver* gPathDriver = nullptr;
+
+void begin_path(Path kind, void (*begin)()) {
+    begin();
+    gPath = kind;
+    gPathDriver = fl_graphics_driver;
+}
+
+void check_path(lua_State* L, Path kind, const char* begin) {
+    if (gPath != kind || gPathDriver != fl_graphics_driver)
+        luaL_error(L, "no path begun with %s on this surface", begin);
+}
+
+#define PATH(NAME, KIND)                                       \
+    int fltk_fl_begin_##NAME(lua_State* L) {                   \
+        check_nargs(L, 0);                                     \
+        begin_path(Path::KIND, fl_begin_##NAME);               \
+        return 0;                                              \
+    }                                                          \
+    int fltk_fl_end_##NAME(lua_State* L) {                     \
+        check_nargs(L, 0);                                     \
+        check_path(L, Path::KIND, "fl_begin_" #NAME);          \
+        check_drawing(L);                                      \
+        gPath = Path::kNone;                                   \
+        fl_end_##NAME();                                       \
+        return 0;                                              \
+    }
+PATH(points, kPoints)
+PATH(line, kLine)
+PATH(loop, kLoop)
+PATH(polygon, kPolygon)
+PATH(complex_polygon, kComplex)
+#undef PATH
+
+int fltk_fl_gap(lua_State* L) {
+    check_nargs(L, 0);
+    check_path(L, Path::kComplex, "fl_begin_complex_polygon");
+    fl_gap();
+    return 0;
+}
+
+// Functions without arguments: matrix ones work anywhere, the others draw.
 #define PLAIN(NAME, DRAWS)                      \
     int fltk_##NAME(lua_State* L) {             \
         check_nargs(L, 0);                      \
@@ -250,19 +296,8 @@ TRANSFORM(fl_transform_dy)
         NAME();                                 \
         return 0;                               \
     }
-PLAIN(fl_begin_points, false)
-PLAIN(fl_begin_line, false)
-PLAIN(fl_begin_loop, false)
-PLAIN(fl_begin_polygon, false)
-PLAIN(fl_begin_complex_polygon, false)
-PLAIN(fl_gap, false)
 PLAIN(fl_push_matrix, false)
 PLAIN(fl_pop_matrix, false)
-PLAIN(fl_end_points, true)
-PLAIN(fl_end_line, true)
-PLAIN(fl_end_loop, true)
-PLAIN(fl_end_polygon, true)
-PLAIN(fl_end_complex_polygon, true)
 PLAIN(fl_push_no_clip, true)
 PLAIN(fl_pop_clip, true)
 PLAIN(fl_restore_clip, true)
@@ -605,7 +640,9 @@ int fltk_fl_can_do_alpha_blending(lua_State* L) {
     return 1;
 }
 
-// Text conversions into FLTK's static buffers, copied out at once.
+// Text conversions into FLTK's static buffers, copied out at once. (The Mac
+// Roman ones are left out: outside macOS, FLTK 1.3 writes them past its
+// buffer.)
 #define CONVERSION(NAME)                                                   \
     int fltk_##NAME(lua_State* L) {                                        \
         check_nargs(L, 1);                                                 \
@@ -617,8 +654,6 @@ int fltk_fl_can_do_alpha_blending(lua_State* L) {
     }
 CONVERSION(fl_latin1_to_local)
 CONVERSION(fl_local_to_latin1)
-CONVERSION(fl_mac_roman_to_local)
-CONVERSION(fl_local_to_mac_roman)
 #undef CONVERSION
 
 int fltk_fl_shortcut_label(lua_State* L) {
@@ -737,8 +772,6 @@ const luaL_Reg kDrawFunctions[] = {
     {"fl_can_do_alpha_blending", fltk_fl_can_do_alpha_blending},
     {"fl_latin1_to_local", fltk_fl_latin1_to_local},
     {"fl_local_to_latin1", fltk_fl_local_to_latin1},
-    {"fl_mac_roman_to_local", fltk_fl_mac_roman_to_local},
-    {"fl_local_to_mac_roman", fltk_fl_local_to_mac_roman},
     {"fl_shortcut_label", fltk_fl_shortcut_label},
     {"fl_old_shortcut", fltk_fl_old_shortcut},
     {"fl_cursor", fltk_fl_cursor},
