@@ -169,7 +169,9 @@ int fl_modal(lua_State* L) {
 }
 
 // grab(window) sends every event to it; grab(nil) or release() ends that.
-// X grabs the pointer of a window it has, so the window must be shown.
+// X grabs the pointer of a window it has, so the window must be shown; and
+// FLTK keeps the grab after the window is deleted, so only a window the
+// binding made, which ends the grab when deleted, may take it.
 int fl_grab(lua_State* L) {
     check_nargs(L, 2);
     if (lua_gettop(L) < 2) {
@@ -178,6 +180,8 @@ int fl_grab(lua_State* L) {
     }
     Fl_Window* w = lua_isnil(L, 2) ? nullptr : check_window(L, 2);
     if (w && !w->shown()) return luaL_argerror(L, 2, "the window is not shown");
+    if (w && !dynamic_cast<BoundWidget*>(w))
+        return luaL_argerror(L, 2, "only a window the script made can grab");
     Fl::grab(w);
     return 0;
 }

@@ -156,6 +156,8 @@ void push_widget_data(lua_State* L, Fl_Widget* w, bool create) {
 }
 
 void forget_widget(Fl_Widget* w) {
+    // FLTK would go on sending every event to a deleted window that grabbed them.
+    if (Fl::grab() && Fl::grab() == w->as_window()) Fl::grab(nullptr);
     lua_State* L = gState;
     if (!L) return;
     push_registry_table(L, kData);

@@ -66,6 +66,17 @@ Fl:add_handler(function(event) unhandled = event return true end)
 Fl:handle(fltk.FL_SHORTCUT, win)
 check.equal(unhandled, fltk.FL_SHORTCUT, "add_handler")
 
+-- A window that grabbed the events and is deleted lets them go: FLTK would
+-- send the next one to freed memory.
+local grabber = fltk:Fl_Window(0, 0, 20, 20)
+Fl_Group:current(nil)
+grabber:show()
+Fl:grab(grabber)
+Fl:delete_widget(grabber)
+Fl:check()
+check.equal(Fl:grab(), nil, "the grab ends with its window")
+Fl:handle(fltk.FL_PUSH, win)
+
 -- Errors in each kind of hook come out of the loop, with their own line.
 local failing = {
   function(f) Fl:add_timeout(0, f) end,
