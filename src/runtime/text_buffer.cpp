@@ -1,9 +1,12 @@
 #include "text_buffer.h"
 
 #include <FL/Fl_Text_Buffer.H>
+#include <FL/fl_utf8.h>
 
 #include <climits>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #include <utility>
 
 #include "api_support.h"
@@ -76,6 +79,17 @@ int changed(lua_State* L) {
     return 0;
 }
 
+// FLTK keeps one undo record for all buffers, as offsets into the buffer
+// that made it. Changes it does not record (text(), copy(), any change while
+// canUndo is off) leave those offsets stale, and an undo then (from
+// undo() or an editor's Ctrl+Z) copies with a negative length. After such
+// a change the record is handed to a buffer of the binding's own.
+void forget_undo() {
+    static Fl_Text_Buffer* other = new Fl_Text_Buffer(0, 16);
+    other->insert(0, " ");
+    other->remove(0, 1);
+}
+
 int b_length(lua_State* L) {
     lua_pushinteger(L, self(L, 1)->length());
     return 1;
@@ -85,6 +99,7 @@ int b_text(lua_State* L) {
     Fl_Text_Buffer* b = self(L, 2);
     if (is_setter(L)) {
         b->text(luaL_checkstring(L, 2));
+        forget_undo();
         return changed(L);
     }
     return push_malloced(L, b->text());
@@ -146,6 +161,7 @@ int b_copy(lua_State* L) {
     const auto [start, end] = check_span(L, 3, from);
     const int to = check_pos(L, 5, b);
     b->copy(from, start, end, to);
+    forget_undo();
     return changed(L);
 }
 
@@ -161,7 +177,9 @@ int b_undo(lua_State* L) {
 }
 
 int b_canUndo(lua_State* L) {
-    self(L, 2)->canUndo(lua_isnoneornil(L, 2) ? 1 : check_flag(L, 2));
+    const bool on = lua_isnoneornil(L, 2) ? true : check_flag(L, 2);
+    self(L, 2)->canUndo(on ? 1 : 0);
+    if (!on) forget_undo();
     return 0;
 }
 
@@ -376,21 +394,56 @@ int findchar(lua_State* L, int (Fl_Text_Buffer::*find)(int, unsigned, int*) cons
 int b_findchar_forward(lua_State* L) { return findchar(L, &Fl_Text_Buffer::findchar_forward); }
 int b_findchar_backward(lua_State* L) { return findchar(L, &Fl_Text_Buffer::findchar_backward); }
 
-// search_forward(start, text [, matchcase]) -> found, position.
-int search(lua_State* L, int (Fl_Text_Buffer::*find)(int, const char*, int*, int) const) {
+// search_forward(start, text [, matchcase]) -> found, position. FLTK's own
+// search compares the text's last characters with bytes past the buffer's
+// end, so the search is made here, on a copy, in the same way: character by
+// character from the start position, without case when asked, as FLTK's
+// fl_tolower folds it.
+bool matches_at(const std::string& text, size_t at, const char* needle, size_t nlen,
+                bool matchcase) {
+    const char* t = text.data() + at;
+    const char* tend = text.data() + text.size();
+    const char* n = needle;
+    const char* nend = needle + nlen;
+    while (n < nend) {
+        if (t >= tend) return false;
+        int tl = 1, nl = 1;
+        const unsigned tc = fl_utf8decode(t, tend, &tl), nc = fl_utf8decode(n, nend, &nl);
+        if (matchcase ? (tl != nl || std::memcmp(t, n, static_cast<size_t>(nl)) != 0)
+                      : fl_tolower(tc) != fl_tolower(nc))
+            return false;
+        t += tl;
+        n += nl;
+    }
+    return true;
+}
+
+int search(lua_State* L, bool forward) {
     Fl_Text_Buffer* b = self(L, 4);
-    const int start = check_pos(L, 2, b);
-    const char* text = luaL_checkstring(L, 3);
-    const int matchcase = lua_isnoneornil(L, 4) ? 0 : check_flag(L, 4);
-    int found = 0;
-    const int r = (b->*find)(start, text, &found, matchcase);
-    lua_pushboolean(L, r != 0);
-    lua_pushinteger(L, found);
+    int pos = check_pos(L, 2, b);
+    size_t nlen = 0;
+    const char* needle = luaL_checklstring(L, 3, &nlen);
+    const bool matchcase = lua_isnoneornil(L, 4) ? false : check_flag(L, 4);
+    char* copy = b->text();
+    const std::string text(copy ? copy : "");
+    std::free(copy);
+    const int length = b->length();
+    bool found = false;
+    while (forward ? pos < length : pos >= 0) {
+        if (matches_at(text, static_cast<size_t>(pos), needle, nlen, matchcase)) {
+            found = true;
+            break;
+        }
+        if (forward) pos = b->next_char(pos);
+        else pos = pos > 0 ? b->prev_char(pos) : -1;
+    }
+    lua_pushboolean(L, found);
+    lua_pushinteger(L, found ? pos : 0);
     return 2;
 }
 
-int b_search_forward(lua_State* L) { return search(L, &Fl_Text_Buffer::search_forward); }
-int b_search_backward(lua_State* L) { return search(L, &Fl_Text_Buffer::search_backward); }
+int b_search_forward(lua_State* L) { return search(L, true); }
+int b_search_backward(lua_State* L) { return search(L, false); }
 
 // Callbacks. Each Lua function is kept in the object's own table, so that
 // it goes with the object.

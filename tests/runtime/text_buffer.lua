@@ -64,6 +64,16 @@ check.equal(joined(text:selection_position()), "true,4,7", "selection_position")
 text:replace_selection("2")
 check.equal(text:text(), "one 2\nthree four\n", "replace_selection")
 
+-- FLTK's undo after a change it did not record, and its search for a text
+-- that the end cuts short, reach out of bounds; the binding's do not.
+local stale = fltk:Fl_Text_Buffer()
+stale:text("abcdefgh")
+stale:insert(8, "xyz")
+stale:text("a")
+check.equal(stale:undo(), false, "nothing to undo after text()")
+check.equal(stale:search_forward(0, "a\u{e9}", true), false, "a match cut short by the end")
+check.equal(joined(stale:search_backward(1, "A", false)), "true,0", "search backward from the end")
+
 -- Files: save, load, a missing file.
 local path = work .. "/buffer.txt"
 check.equal(text:savefile(path), 0, "savefile")
