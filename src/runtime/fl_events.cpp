@@ -62,8 +62,9 @@ int fl_event_clicks(lua_State* L) {
 int fl_event_is_click(lua_State* L) {
     check_nargs(L, 2);
     if (lua_gettop(L) >= 2) {
-        // FLTK only lets a click be cancelled.
-        Fl::event_is_click(check_flag(L, 2) ? 1 : 0);
+        // As in C++, a click can be cancelled, not made.
+        if (check_flag(L, 2)) return luaL_argerror(L, 2, "only false (0) is allowed");
+        Fl::event_is_click(0);
         return 0;
     }
     lua_pushboolean(L, Fl::event_is_click() != 0);
@@ -407,7 +408,9 @@ int fl_add_clipboard_notify(lua_State* L) {
     check_nargs(L, 3);
     lua_settop(L, 3);
     push_holder(L, kClipboardNotify);
-    const bool first = lua_next(L, 4) == 0 || (lua_pop(L, 2), false);
+    lua_pushnil(L);
+    const bool first = lua_next(L, 4) == 0;
+    lua_settop(L, 4);
     keep_function(L, 4, 2, 3);
     if (first) Fl::add_clipboard_notify(clipboard_notify_cb, nullptr);
     return 0;
