@@ -11,6 +11,8 @@
 
 #include <lua.hpp>
 
+#include <vector>
+
 namespace fluac_lua {
 
 // Pushes the registry holder with that name, creating it on first use.
@@ -27,16 +29,32 @@ bool push_kept(lua_State* L, void* key);
 // Removes the entry from its holder at `holder`.
 void forget_kept(lua_State* L, int holder, void* key);
 
-// The entries of the holder at `holder` whose function is the value at `fn`
-// and whose value is the one at `data` (any value, when `any_data`), in no
-// particular order. Pushes nothing.
-template <class F>
-void each_kept(lua_State* L, int holder, int fn, int data, bool any_data, F&& visit);
-
 // The key of an entry in a holder table, as the integer it is stored under.
 void* key_of(lua_Integer id);
 lua_Integer id_of(void* key);
 
-}  // namespace fluac_lua
+// Calls visit(key) for the entries of the holder at `holder` whose function
+// is the value at `fn` and whose value is the one at `data` (any value, when
+// `any_data`), in no particular order; visit may remove entries.
+template <class F>
+void each_kept(lua_State* L, int holder, int fn, int data, bool any_data, F&& visit) {
+    holder = lua_absindex(L, holder);
+    fn = lua_absindex(L, fn);
+    data = lua_absindex(L, data);
+    // Collected first, since the visitor may remove entries.
+    std::vector<lua_Integer> found;
+    lua_pushnil(L);
+    while (lua_next(L, holder)) {
+        if (lua_isinteger(L, -2) && lua_istable(L, -1)) {
+            lua_rawgeti(L, -1, 1);
+            lua_rawgeti(L, -2, 2);
+            if (lua_rawequal(L, -2, fn) && (any_data || lua_rawequal(L, -1, data)))
+                found.push_back(lua_tointeger(L, -4));
+            lua_pop(L, 2);
+        }
+        lua_pop(L, 1);
+    }
+    for (lua_Integer id : found) visit(key_of(id));
+}
 
-#include "kept_functions_impl.h"
+}  // namespace fluac_lua
