@@ -7,6 +7,8 @@ set -eu
 need="g++ cmake make flex bison libgtest-dev lua5.4 clang libclang-rt-dev groff-base dpkg-dev $*"
 # fluac-lua and its screenshot comparison with FLUID's own build
 need="$need liblua5.4-dev libfltk1.3-dev libpng-dev fluid xvfb xauth fonts-dejavu-core"
+# the example applications driven as a person would
+need="$need xdotool"
 missing=""
 for pkg in $need; do
     if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then

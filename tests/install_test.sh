@@ -13,9 +13,10 @@ fail=0
 
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "install failed"; exit 1; }
 
-# Everything lands in bin/, share/man/man1/ and share/doc/fluac/examples/.
+# Everything lands in bin/, share/man/man1/ and share/doc/fluac/examples/ (the
+# applications in folders of their own).
 ( cd "$prefix" && find . -type f | sort ) >"$prefix.files"
-stray=$(grep -v -E '^\./(bin/[^/]+|share/man/man1/[^/]+\.1|share/doc/fluac/examples/[^/]+)$' "$prefix.files")
+stray=$(grep -v -E '^\./(bin/[^/]+|share/man/man1/[^/]+\.1|share/doc/fluac/examples/([^/]+/)?[^/]+)$' "$prefix.files")
 [ -z "$stray" ] || { echo "installed outside the expected places:"; echo "$stray"; fail=1; }
 for f in bin/fluac share/man/man1/fluac.1; do
     [ -f "$prefix/$f" ] || { echo "missing: $f"; fail=1; }

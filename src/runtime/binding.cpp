@@ -7,6 +7,7 @@
 
 #include <list>
 
+#include "api_support.h"
 #include "arguments.h"
 #include "callbacks.h"
 #include "classes.h"
@@ -221,6 +222,8 @@ void open_binding(lua_State* L) {
     lua_pushcfunction(L, shared_image_get);
     lua_setfield(L, -2, "get");
     lua_setglobal(L, "Fl_Shared_Image");
+
+    open_application_api(L);
 }
 
 void close_binding() {

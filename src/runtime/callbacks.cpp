@@ -137,3 +137,9 @@ void raise_pending_error(lua_State* L) {
 }
 
 }  // namespace fluac_lua
+
+namespace fluac_lua {
+
+void call_protected(lua_CFunction f, void* a, void* b) { run_protected(f, a, b); }
+
+}  // namespace fluac_lua

@@ -31,3 +31,12 @@ void raise_pending_error(lua_State* L);
 void forget_pending_error();
 
 }  // namespace fluac_lua
+
+namespace fluac_lua {
+
+// Runs f with `a` and `b` as light userdata in a protected call, as widget
+// callbacks run: for the other callbacks FLTK makes (timers, buffers,
+// dialogs). Nothing runs while an error is pending.
+void call_protected(lua_CFunction f, void* a, void* b);
+
+}  // namespace fluac_lua

@@ -36,4 +36,34 @@ function check.tree(w, indent, out)
   return table.concat(out, "\n")
 end
 
+-- The first widget under w (w included) for which wanted(widget) is true.
+function check.find(w, wanted)
+  if wanted(w) then return w end
+  local is_group, children = pcall(function() return w:children() end)
+  for i = 0, (is_group and children or 0) - 1 do
+    local found = check.find(w:child(i), wanted)
+    if found then return found end
+  end
+end
+
+function check.labelled(text) return function(w) return w:label() == text end end
+
+-- For check.find: widgets that have a value() for which test(value) is true.
+function check.value_where(test)
+  return function(w)
+    local has_value, value = pcall(function() return w:value() end)
+    return has_value and test(value)
+  end
+end
+
+-- Runs fn(dialog) from a timer once a modal dialog is up, as a person
+-- answers the dialog that the caller then opens and waits on.
+function check.answer(fn)
+  local function wait_for_dialog()
+    local dialog = Fl:modal()
+    if dialog and dialog:shown() then fn(dialog) else Fl:repeat_timeout(0.01, wait_for_dialog) end
+  end
+  Fl:add_timeout(0.01, wait_for_dialog)
+end
+
 return check

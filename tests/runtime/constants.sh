@@ -16,7 +16,7 @@ for _, name in ipairs(names) do print(name, fltk[name]) end
 LUA
 "$fluac_lua" names.lua >binding.txt || exit 1
 {
-    printf '#include <FL/Enumerations.H>\n#include <FL/Fl_Menu_Item.H>\n#include <cstdio>\nint main() {\n'
+    printf '#include <FL/Enumerations.H>\n#include <FL/Fl_Menu_Item.H>\n#include <FL/fl_ask.H>\n#include <FL/fl_draw.H>\n#include <cstdio>\nint main() {\n'
     awk '{ printf "    std::printf(\"%%s\\t%%lld\\n\", \"%s\", static_cast<long long>(%s));\n", $1, $1 }' binding.txt
     printf '}\n'
 } >fltk.cpp

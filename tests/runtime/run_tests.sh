@@ -48,6 +48,13 @@ lua_test menus
 lua_test errors
 lua_test limits
 lua_test structure "$work/editor.lua" "$work/menu_bars.lua" "$work/blocks.lua"
+# The FLTK API beyond widget methods.
+rm -rf "$work/files" && mkdir -p "$work/files"
+lua_test loop
+lua_test dialogs
+lua_test text_buffer "$work/files"
+lua_test drawing
+lua_test files "$work/files"
 
 # The command line and its messages.
 printf 'local w = fltk:Fl_Window(0,0,40,30)\nw:show()\nFl:run()\n' >"$work/window.lua"

@@ -1,0 +1,30 @@
+-- Prints "CLASS NAME" for each function of the FLTK API the binding has
+-- beyond widget methods: Fl's, fltk's fl_* ones, and the methods and static
+-- functions of the classes that are not widgets. Run by api_coverage.sh.
+-- arg[1]: an image file; arg[2]: a directory to make preferences in.
+local lines = {}
+local function names(class, t)
+  for k, v in pairs(t) do
+    if type(v) == "function" then lines[#lines + 1] = class .. " " .. k end
+  end
+end
+local function methods(class, object)
+  names(class, getmetatable(object).__index)
+end
+
+names("Fl", Fl)
+local fl_functions = {}
+for k, v in pairs(fltk) do
+  if k:match("^fl_") then fl_functions[k] = v end
+end
+names("fltk", fl_functions)
+methods("Fl_Text_Buffer", fltk:Fl_Text_Buffer())
+methods("Fl_Preferences", fltk:Fl_Preferences(arg[2], "fluac", "api_names"))
+names("Fl_Preferences", Fl_Preferences)
+methods("Fl_File_Chooser", fltk:Fl_File_Chooser(".", "*", 0, "names"))
+methods("Fl_Native_File_Chooser", fltk:Fl_Native_File_Chooser())
+fltk.fl_register_images()
+methods("Fl_Shared_Image", assert(Fl_Shared_Image.get(arg[1])))
+names("Fl_Shared_Image", Fl_Shared_Image)
+table.sort(lines)
+print(table.concat(lines, "\n"))
