@@ -34,6 +34,7 @@ void Translate(const std::uint8_t* data, std::size_t size, bool extended) {
     else
         yyparse();
     SetCallSink(Sink::Script);
+    CloseDivert();
     WriteText("Fl:run()\n");
     FlushOutput();
 

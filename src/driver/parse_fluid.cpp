@@ -72,6 +72,7 @@ int vemt_ParseFluid(const char* inputPath, const char* outputPath) {
     if (result != 0 && gParseFailure) Report(inputName, StopLine(), ParseFailureMessage(result));
 
     SetCallSink(Sink::Script);  // the input may have ended inside a comment or a dropped value
+    CloseDivert();
     WriteText("Fl:run()\n");
     FlushOutput();
     // A failed write may surface in any write, in the final flush or in the close.

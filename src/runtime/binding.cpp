@@ -15,6 +15,8 @@
 #include "container.h"
 #include "display.h"
 #include "handles.h"
+#include "menu_entries.h"
+#include "preview.h"
 #include "screenshot_hook.h"
 #include "script_structure.h"
 #include "tree.h"
@@ -80,6 +82,7 @@ int shared_image_get(lua_State* L) {
 // widget tree.
 int fl_run(lua_State* L) {
     check_nargs(L, 1);
+    preview_unshown(L);
     if (screenshot_mode()) {
         lua_pushlightuserdata(L, &gStopSignal);
         return lua_error(L);
@@ -194,6 +197,7 @@ const luaL_Reg kFl[] = {
 
 void open_binding(lua_State* L) {
     open_handles(L);
+    open_menu_entries(L);
     open_structure(L);
     open_classes(L);
     if (tree_mode()) open_tree(L);

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "handles.h"
+#include "menu_entries.h"
 
 namespace fluac_lua {
 
@@ -102,8 +103,8 @@ int add_menu_entry(lua_State* L, Fl_Menu_* menu, const char* path, int shortcut,
     lua_rawseti(L, -2, key);
     lua_pop(L, 2);
     void* user_data = reinterpret_cast<void*>(static_cast<intptr_t>(key));
-    return menu->add(path, shortcut, lua_isnil(L, fn_idx) ? nullptr : menu_trampoline, user_data,
-                     flags);
+    return add_menu_path(menu, path, shortcut, lua_isnil(L, fn_idx) ? nullptr : menu_trampoline,
+                         user_data, flags);
 }
 
 void push_menu_entry(lua_State* L, Fl_Widget* menu, void* key) {

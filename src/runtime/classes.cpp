@@ -9,6 +9,7 @@
 #include "script_structure.h"
 #include "tree.h"
 #include "methods.h"
+#include "preview.h"
 
 namespace fluac_lua {
 
@@ -59,6 +60,10 @@ const Alias kAliases[] = {
     {"Fl_Terminal", "Fl_Text_Display"},
     {"Fl_Scheme_Choice", "Fl_Choice"},
     {"Fl_Shortcut_Button", "Fl_Button"},
+    // Windows that draw nothing of their own without the program's code: an
+    // overlay window's overlay, an OpenGL window's picture.
+    {"Fl_Overlay_Window", "Fl_Double_Window"},
+    {"Fl_Gl_Window", "Fl_Window"},
 };
 
 // fltk:CLASS(x, y, w, h [, label]); fltk.CLASS(...) works as well.
@@ -78,6 +83,7 @@ int construct(lua_State* L) {
     set_label(widget, label);
     note_block_widget(block, widget);
     note_constructed(widget, std::strcmp(name, "Fl_Menu_Bar") == 0);
+    if (!widget->parent()) note_top_level(widget);
     settle_current_group();
     push_widget(L, widget);
     if (tree_mode()) note_tree_widget(L, -1);

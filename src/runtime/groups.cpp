@@ -1,5 +1,6 @@
 // Groups and windows.
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Menu_Window.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_Scroll.H>
@@ -184,6 +185,7 @@ const WidgetClass kClasses[] = {
     bind<Fl_Window>("Fl_Window", "Fl_Group", kWindow),
     bind<Fl_Double_Window>("Fl_Double_Window", "Fl_Window", kNoMethods),
     bind<Fl_Single_Window>("Fl_Single_Window", "Fl_Window", kNoMethods),
+    bind<Fl_Menu_Window>("Fl_Menu_Window", "Fl_Single_Window", kNoMethods),
     bind<Fl_Pack>("Fl_Pack", "Fl_Group", kNoMethods),
     bind<Fl_Scroll>("Fl_Scroll", "Fl_Group", kNoMethods),
     bind<Fl_Tabs>("Fl_Tabs", "Fl_Group", kTabs),

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "classes.h"
+#include "menu_entries.h"
 
 namespace fluac_lua {
 
@@ -222,6 +223,7 @@ void note_bound(Fl_Widget* w) { gBound.insert(w); }
 
 void forget_widget(Fl_Widget* w) {
     gBound.erase(w);
+    release_menu_images(w);
     // FLTK would go on sending every event to a deleted window that grabbed them.
     if (Fl::grab() && Fl::grab() == w->as_window()) Fl::grab(nullptr);
     lua_State* L = gState;

@@ -13,6 +13,7 @@
 #include <climits>
 
 #include "classes.h"
+#include "menu_entries.h"
 #include "methods.h"
 
 namespace fluac_lua {
@@ -52,12 +53,9 @@ int choice_value(lua_State* L) {
     return 0;
 }
 
-// add(path): an entry of the input choice's menu.
+// add, menu and down_box: those of the input choice's menu button.
 int choice_add(lua_State* L) {
-    Fl_Input_Choice* ic = check_self<Fl_Input_Choice>(L);
-    check_nargs(L, 2);
-    ic->add(luaL_checkstring(L, 2));
-    return 0;
+    return menu_add(L, check_self<Fl_Input_Choice>(L)->menubutton());
 }
 
 const luaL_Reg kInput[] = {
@@ -70,6 +68,8 @@ const luaL_Reg kInput[] = {
 const luaL_Reg kInputChoice[] = {
     {"value", choice_value},
     {"add", choice_add},
+    {"menu", menu_array},
+    {"down_box", down_box<Fl_Input_Choice>},
     FLUAC_TEXT_STYLE(Fl_Input_Choice),
     {nullptr, nullptr},
 };

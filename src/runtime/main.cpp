@@ -14,6 +14,7 @@
 #include <lua.hpp>
 
 #include "binding.h"
+#include "preview.h"
 #include "screenshot.h"
 #include "screenshot_hook.h"
 #include "tree.h"
@@ -111,8 +112,12 @@ void hide_other_windows(Fl_Window* keep) {
     for (Fl_Window* w : others) w->hide();
 }
 
-int take_screenshot(const Options& o) {
+int take_screenshot(lua_State* L, const Options& o) {
     Fl_Window* win = fluac_lua::first_shown_window();
+    if (!win) {
+        fluac_lua::preview_unshown(L);
+        win = fluac_lua::first_shown_window();
+    }
     if (!win) {
         report(o.script, "no window was shown, so there is nothing to take a screenshot of");
         return 1;
@@ -154,7 +159,7 @@ int run(lua_State* L, int argc, char** argv, const Options& o) {
         report(o.script, "the script ended without calling Fl:run(), so no tree was printed");
         return 1;
     }
-    return o.screenshot ? take_screenshot(o) : 0;
+    return o.screenshot ? take_screenshot(L, o) : 0;
 }
 
 }  // namespace

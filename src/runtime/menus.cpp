@@ -10,9 +10,24 @@
 
 #include "callbacks.h"
 #include "classes.h"
+#include "menu_entries.h"
 #include "methods.h"
 
 namespace fluac_lua {
+
+// add(path [, shortcut, callback, user_data, flags]): FLTK's index of the
+// new entry.
+int menu_add(lua_State* L, Fl_Menu_* m) {
+    check_nargs(L, 6);
+    const char* path = luaL_checkstring(L, 2);
+    const int shortcut = lua_isnoneornil(L, 3) ? 0 : check_int(L, 3);
+    const int flags = lua_isnoneornil(L, 6) ? 0 : static_cast<int>(check_range(L, 6, 0, 0xff));
+    // With this flag FLTK would take the user data for a pointer to items.
+    if (flags & FL_SUBMENU_POINTER) return luaL_argerror(L, 6, "FL_SUBMENU_POINTER is not supported");
+    lua_settop(L, 6);
+    lua_pushinteger(L, add_menu_entry(L, m, path, shortcut, 4, 5, flags));
+    return 1;
+}
 
 namespace {
 
@@ -30,20 +45,7 @@ const Fl_Menu_Item* check_choosable(lua_State* L, Fl_Menu_* m, int idx) {
     return item;
 }
 
-// add(path [, shortcut, callback, user_data, flags]): FLTK's index of the
-// new entry.
-int add(lua_State* L) {
-    Fl_Menu_* m = check_self<Fl_Menu_>(L);
-    check_nargs(L, 6);
-    const char* path = luaL_checkstring(L, 2);
-    const int shortcut = lua_isnoneornil(L, 3) ? 0 : check_int(L, 3);
-    const int flags = lua_isnoneornil(L, 6) ? 0 : static_cast<int>(check_range(L, 6, 0, 0xff));
-    // With this flag FLTK would take the user data for a pointer to items.
-    if (flags & FL_SUBMENU_POINTER) return luaL_argerror(L, 6, "FL_SUBMENU_POINTER is not supported");
-    lua_settop(L, 6);
-    lua_pushinteger(L, add_menu_entry(L, m, path, shortcut, 4, 5, flags));
-    return 1;
-}
+int add(lua_State* L) { return menu_add(L, check_self<Fl_Menu_>(L)); }
 
 // size(): the entries, the end of the menu included, as FLTK counts them.
 int size(lua_State* L) {
@@ -125,6 +127,7 @@ const luaL_Reg kMenu[] = {
     {"find_index", find_index},
     {"item", item},
     {"picked", picked},
+    {"menu", menu_array},
     {"value", value<Fl_Menu_>},
     {"down_box", down_box<Fl_Menu_>},
     FLUAC_TEXT_STYLE(Fl_Menu_),

@@ -77,6 +77,33 @@ int spinner_step(lua_State* L) {
                                        });
 }
 
+// slider_size: the knob's share of a slider or scroll bar.
+int slider_size(lua_State* L) {
+    return number_property<Fl_Slider>(L, [](Fl_Slider* s) { return s->slider_size(); },
+                                      [](Fl_Slider* s, double v) { s->slider_size(v); });
+}
+
+// A spinner's type and colours are its input's: Fl_Spinner's own type(),
+// color() and selection_color() hide Fl_Widget's. Its type is
+// FL_FLOAT_INPUT (1) or FL_INT_INPUT (2); -1, as for every widget, keeps it.
+int spinner_type(lua_State* L) {
+    return int_property<Fl_Spinner>(
+        L, -1, 255, [](Fl_Spinner* s) { return s->type(); },
+        [](Fl_Spinner* s, long long t) { if (t >= 0) s->type(static_cast<uchar>(t)); });
+}
+
+int spinner_color(lua_State* L) {
+    return int_property<Fl_Spinner>(
+        L, 0, kLastColor, [](Fl_Spinner* s) { return s->color(); },
+        [](Fl_Spinner* s, long long c) { s->color(static_cast<Fl_Color>(c)); });
+}
+
+int spinner_selection_color(lua_State* L) {
+    return int_property<Fl_Spinner>(
+        L, 0, kLastColor, [](Fl_Spinner* s) { return s->selection_color(); },
+        [](Fl_Spinner* s, long long c) { s->selection_color(static_cast<Fl_Color>(c)); });
+}
+
 // shortcut: the key that focuses the value input.
 int value_input_shortcut(lua_State* L) {
     return int_property<Fl_Value_Input>(
@@ -91,6 +118,7 @@ const luaL_Reg kValuator[] = {
     {"step", valuator_step},
     {nullptr, nullptr},
 };
+const luaL_Reg kSlider[] = {{"slider_size", slider_size}, {nullptr, nullptr}};
 const luaL_Reg kValueSlider[] = {FLUAC_TEXT_STYLE(Fl_Value_Slider), {nullptr, nullptr}};
 const luaL_Reg kCounter[] = {FLUAC_TEXT_STYLE(Fl_Counter), {nullptr, nullptr}};
 const luaL_Reg kValueInput[] = {
@@ -104,6 +132,9 @@ const luaL_Reg kSpinner[] = {
     {"minimum", minimum<Fl_Spinner>},
     {"maximum", maximum<Fl_Spinner>},
     {"step", spinner_step},
+    {"type", spinner_type},
+    {"color", spinner_color},
+    {"selection_color", spinner_selection_color},
     FLUAC_TEXT_STYLE(Fl_Spinner),
     {nullptr, nullptr},
 };
@@ -116,7 +147,7 @@ const luaL_Reg kProgress[] = {
 
 const WidgetClass kClasses[] = {
     bind<Fl_Valuator>("Fl_Valuator", "Fl_Widget", kValuator),
-    bind<Fl_Slider>("Fl_Slider", "Fl_Valuator", kNoMethods),
+    bind<Fl_Slider>("Fl_Slider", "Fl_Valuator", kSlider),
     bind<Fl_Fill_Slider>("Fl_Fill_Slider", "Fl_Slider", kNoMethods),
     bind<Fl_Hor_Slider>("Fl_Hor_Slider", "Fl_Slider", kNoMethods),
     bind<Fl_Hor_Fill_Slider>("Fl_Hor_Fill_Slider", "Fl_Slider", kNoMethods),

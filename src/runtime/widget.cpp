@@ -68,6 +68,17 @@ int image(lua_State* L) {
     return 0;
 }
 
+// deimage: the image the widget shows when it is inactive.
+int deimage(lua_State* L) {
+    Fl_Widget* w = self(L, 2);
+    if (!is_setter(L)) {
+        push_image(L, dynamic_cast<Fl_Shared_Image*>(w->deimage()));
+        return 1;
+    }
+    w->deimage(opt_image(L, 2));
+    return 0;
+}
+
 int redraw(lua_State* L) {
     self(L, 1)->redraw();
     return 0;
@@ -218,6 +229,7 @@ const luaL_Reg kWidget[] = {
     {"callback", callback},
     {"do_callback", do_callback},
     {"image", image},
+    {"deimage", deimage},
     {"redraw", redraw},
     {"resize", resize},
     {"x", x},

@@ -21,6 +21,15 @@ namespace {
 
 bool handedAtLineStart = true;  // the last byte handed to the stream was a newline
 
+// A diversion: what is written from pending[divertStart] on belongs to it,
+// and what overflowed the buffer meanwhile is in diverted.
+bool diverting = false;
+std::size_t divertStart = 0;
+std::string diverted;
+
+// A menu label's first byte is still to come (a leading "_" means a divider to add).
+bool atLabelStart = false;
+
 void Put(const char* data, std::size_t size) {
     if (size == 0) return;
     if (fwrite(data, 1, size, gParserOutput) != size && gOutputErrno == 0)
@@ -31,7 +40,11 @@ void Put(const char* data, std::size_t size) {
 void WriteRaw(std::string_view text) {
     if (text.size() > kCapacity - used) {
         FlushOutput();
-        if (text.size() >= kCapacity) return Put(text.data(), text.size());
+        if (text.size() >= kCapacity) {
+            if (!diverting) return Put(text.data(), text.size());
+            diverted.append(text);
+            return;
+        }
     }
     std::memcpy(pending + used, text.data(), text.size());
     used += text.size();
@@ -51,6 +64,28 @@ void WriteCommented(std::string_view text) {
         WriteRaw(line);
         text.remove_prefix(line.size());
     }
+}
+
+void WriteEscaped(std::string_view text);
+
+// Escapes what FLTK's add reads as path syntax, then writes the text
+// verbatim or escaped for Lua. In Lua source a backslash for add is written
+// as "\\\\"; in verbatim text the file's backslashes are Lua's already.
+void WriteMenuLabel(std::string_view text, bool luaString) {
+    auto write = [luaString](std::string_view part) {
+        if (luaString) WriteEscaped(part); else WriteRaw(part);
+    };
+    size_t plain = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        bool special = c == '/' || (c == '_' && atLabelStart && i == 0) || (c == '\\' && luaString);
+        if (i == 0) atLabelStart = false;
+        if (!special) continue;
+        write(text.substr(plain, i - plain));
+        WriteRaw("\\\\");
+        plain = i;
+    }
+    write(text.substr(plain));
 }
 
 void WriteEscaped(std::string_view text) {
@@ -89,12 +124,37 @@ void output_detail::WriteToSink(std::string_view text) {
         case Sink::LuaString: WriteEscaped(text); break;
         case Sink::Capture: gCaptured += text; break;
         case Sink::Discard: break;
+        case Sink::MenuLabel: WriteMenuLabel(text, false); break;
+        case Sink::MenuLabelString: WriteMenuLabel(text, true); break;
     }
 }
 
 void FlushOutput() {
-    Put(pending, used);
+    if (diverting) {
+        Put(pending, divertStart);
+        diverted.append(pending + divertStart, used - divertStart);
+        divertStart = 0;
+    } else {
+        Put(pending, used);
+    }
     used = 0;
+}
+
+void BeginDivert() {
+    diverting = true;
+    divertStart = used;
+    diverted.clear();
+}
+
+void CloseDivert() {
+    if (diverting) WriteText(EndDivert());
+}
+
+std::string EndDivert() {
+    diverted.append(pending + divertStart, used - divertStart);
+    used = divertStart;
+    diverting = false;
+    return std::move(diverted);
 }
 
 void WriteNumber(long long n) {
@@ -109,6 +169,7 @@ void SetCallSink(Sink sink) {
 }
 
 void BeginTextSink(Sink sink) {
+    atLabelStart = sink == Sink::MenuLabel || sink == Sink::MenuLabelString;
     bool keepsComment = gCallSink == Sink::Comment && sink != Sink::Discard && sink != Sink::Capture;
     gSink = keepsComment ? Sink::Comment : sink;
 }
@@ -118,5 +179,6 @@ void EndTextSink() {
 }
 
 bool AtLineStart() {
+    if (diverting && used == divertStart) return diverted.empty() || diverted.back() == '\n';
     return used ? pending[used - 1] == '\n' : handedAtLineStart;
 }

@@ -26,6 +26,11 @@ enum class Sink {
     LuaString,  // escaped for the inside of a double-quoted Lua string
     Capture,    // appended to gCaptured, nothing written
     Discard,    // nothing
+    // A menu entry's label inside a path for FLTK's add: "/", a leading "_"
+    // and (when escaped for Lua too) "\\" are escaped for add, so that they
+    // stay in the label.
+    MenuLabel,         // then verbatim
+    MenuLabelString,   // then as LuaString
 };
 extern Sink gSink;              // where text goes now
 extern Sink gCallSink;          // where the actions' calls go: Script or Comment
@@ -90,3 +95,12 @@ void BeginTextSink(Sink sink);
 void EndTextSink();
 // Whether the next byte written lands at the start of a line.
 bool AtLineStart();
+
+// From BeginDivert to EndDivert, what is written to the script is kept
+// aside instead (for a later place in the script); EndDivert returns it.
+// Diversions do not nest.
+void BeginDivert();
+std::string EndDivert();
+// Ends a diversion left open (by input that ended inside it), keeping its
+// text where it was written.
+void CloseDivert();

@@ -51,6 +51,9 @@ int ExtendedWholeLine(int token, int keywordLength);
 int ExtendedBracedValue(int token);
 int ExtendedWordValue(int token);
 int ScanCrLf();
+void ScanBraceEscape(char c);
+// The next lexeme is a name, read as the designer reads one (see scanner.l).
+void ScanNameNext();
 // Returns all of the current lexeme but its first n bytes to the input.
 void GiveBackAllBut(int n);
 // After an action has read a "{": read up to the matching "}" as text

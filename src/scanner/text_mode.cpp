@@ -85,18 +85,22 @@ int LineToken(int token) {
     return TEXT;
 }
 
-// "image {", "code0 {" .. "code3 {", "label {", "tooltip {", "user_data {", "callback {"
+// "image {", "code0 {" .. "code3 {", "label {", "tooltip {", "user_data {", "callback {".
+// Inside a text value the lexeme is text; the extended mode, as the designer,
+// counts its brace like any other.
 int BeginBracedValue(int token) {
-    if (pureText) return CopiedText();
+    if (pureText) return gExtendedKeywords ? ExtendedBracedValue(token) : CopiedText();
     pureText = 1;
     brackStart = brackLevel - 1;
     StartDropping(token);
     return token;
 }
 
-// "code0 " .. "code3 ", "label ", "tooltip ", "user_data ", "callback "
+// "code0 " .. "code3 ", "label ", "tooltip ", "user_data ", "callback ".
+// Inside a text value the lexeme is text; in the extended mode its space
+// ends a one-word value, so "label label open" is the label "label".
 int BeginWordValue(int token) {
-    if (pureText) return CopiedText();
+    if (pureText) return gExtendedKeywords ? ExtendedWordValue(token) : CopiedText();
     breakOnWhiteSpace = 1;
     pureText = 1;
     StartDropping(token);
@@ -198,6 +202,12 @@ int ExtendedWordValue(int token) {
     if (!pureText) return BeginWordValue(token);
     GiveBackAllBut(yyleng - 1);
     return CopiedText();
+}
+
+// "\{" and "\}": the brace itself, which neither counts nor shows the
+// backslash; outside a text value nothing
+void ScanBraceEscape(char c) {
+    if (pureText) CopyChar(c);
 }
 
 // CR-LF: a newline, copied as a plain newline

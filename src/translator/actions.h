@@ -3,6 +3,8 @@
 // ones that look at the input read yytext, the token fetched last.
 #pragma once
 
+#include <string_view>
+
 // --- function block and items (widget_actions.cpp) --------------------------
 void EmitFunctionHead();
 void EmitTokenText();
@@ -15,6 +17,8 @@ void BeginWidgetClass();
 void UseImplicitWindow();
 void TakeWidgetClass();
 void TakeWidgetName();
+// The widget's name from the file (TakeWidgetName's work, for any text).
+void UseWidgetName(std::string_view name);
 void DefaultWidgetName();
 void OpenWidget();
 void CloseWidget();

@@ -60,3 +60,39 @@ std::int8_t FluidMenuConstantToNumber(std::string_view word) {
     if (word == "Radio") return 8;
     return 0;
 }
+
+namespace {
+
+// The box types of FLTK 1.3, by the words the designer writes for them.
+constexpr std::string_view kBoxWords[] = {
+    "NO_BOX", "FLAT_BOX", "UP_BOX", "DOWN_BOX", "UP_FRAME", "DOWN_FRAME", "THIN_UP_BOX",
+    "THIN_DOWN_BOX", "THIN_UP_FRAME", "THIN_DOWN_FRAME", "ENGRAVED_BOX", "EMBOSSED_BOX",
+    "ENGRAVED_FRAME", "EMBOSSED_FRAME", "BORDER_BOX", "SHADOW_BOX", "BORDER_FRAME", "SHADOW_FRAME",
+    "ROUNDED_BOX", "RSHADOW_BOX", "ROUNDED_FRAME", "RFLAT_BOX", "ROUND_UP_BOX", "ROUND_DOWN_BOX",
+    "DIAMOND_UP_BOX", "DIAMOND_DOWN_BOX", "OVAL_BOX", "OSHADOW_BOX", "OVAL_FRAME", "OFLAT_BOX",
+    "PLASTIC_UP_BOX", "PLASTIC_DOWN_BOX", "PLASTIC_UP_FRAME", "PLASTIC_DOWN_FRAME",
+    "PLASTIC_THIN_UP_BOX", "PLASTIC_THIN_DOWN_BOX", "PLASTIC_ROUND_UP_BOX", "PLASTIC_ROUND_DOWN_BOX",
+    "GTK_UP_BOX", "GTK_DOWN_BOX", "GTK_UP_FRAME", "GTK_DOWN_FRAME", "GTK_THIN_UP_BOX",
+    "GTK_THIN_DOWN_BOX", "GTK_THIN_UP_FRAME", "GTK_THIN_DOWN_FRAME", "GTK_ROUND_UP_BOX",
+    "GTK_ROUND_DOWN_BOX", "GLEAM_UP_BOX", "GLEAM_DOWN_BOX", "GLEAM_UP_FRAME", "GLEAM_DOWN_FRAME",
+    "GLEAM_THIN_UP_BOX", "GLEAM_THIN_DOWN_BOX", "GLEAM_ROUND_UP_BOX", "GLEAM_ROUND_DOWN_BOX"};
+
+constexpr std::string_view kLabeltypeWords[] = {
+    "NORMAL_LABEL", "NO_LABEL", "SHADOW_LABEL", "ENGRAVED_LABEL", "EMBOSSED_LABEL", "SYMBOL_LABEL"};
+
+template <std::size_t N>
+bool Contains(const std::string_view (&words)[N], std::string_view word) {
+    for (std::string_view w : words)
+        if (w == word) return true;
+    return false;
+}
+
+}  // namespace
+
+bool IsFluidBoxWord(std::string_view word) {
+    return Contains(kBoxWords, word);
+}
+
+bool IsFluidLabeltypeWord(std::string_view word) {
+    return Contains(kLabeltypeWords, word);
+}

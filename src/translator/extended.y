@@ -106,6 +106,9 @@
 %token RETURN_TYPE 335
 %token USER_DATA_TYPE 336
 %token EXTRA_CODE 337
+%token TYPED_MENUITEM 338
+%token SLIDER_SIZE 339
+%token DEIMAGE 340
 
 %start fluid_file
 
@@ -148,18 +151,19 @@ item
     | DECL { BeginCommentLine("decl "); } text_opt RBRACE { EndCommentLine(); } skipped_block
     | DECLBLOCK { BeginCommentLine("declblock "); } text_opt RBRACE { EndCommentLine(); } skipped_block child_block { EmitCommentLine("end of declblock"); }
     | COMMENT_TEXT { BeginCommentLine(""); } text_opt RBRACE { EndCommentLine(); } skipped_block
-    | DATA WORD { EmitDataComment(); } skipped_block
-    | CLASS class_words { EmitClassComment(); } skipped_block LBRACE item_list_opt RBRACE { EmitClassEnd(); }
-    | WIDGET_CLASS widget_name { OpenWidgetClass(); } LBRACE attribute_list RBRACE child_block { CloseGroup(); }
-    | { BeginWidgetClass(); } widget_class { TakeWidgetClass(); } widget_name { OpenWidget(); } LBRACE attribute_list RBRACE child_block { CloseWidget(); }
-    | { BeginWidgetClass(); } FL_MENU_BAR { TakeWidgetClass(); } widget_name { OpenMenuBar(); } LBRACE attribute_list RBRACE menu_body { CloseGroup(); }
-    | { BeginWidgetClass(); } FL_GROUP { TakeWidgetClass(); } widget_name { OpenGroup(); } LBRACE attribute_list RBRACE child_block { CloseGroup(); }
+    | DATA { ReadNameNext(); } WORD { EmitDataComment(); } skipped_block
+    | CLASS { ReadNameNext(); } class_words { EmitClassComment(); } skipped_block LBRACE item_list_opt RBRACE { EmitClassEnd(); }
+    | WIDGET_CLASS { ReadNameNext(); } widget_name { OpenWidgetClass(); } LBRACE attribute_list RBRACE { EmitWidgetClass(); } child_block { CloseWidgetClass(); }
+    | { BeginWidgetClass(); } widget_class { TakeWidgetClass(); } { ReadNameNext(); } widget_name { OpenWidget(); } LBRACE attribute_list RBRACE child_block { CloseWidget(); }
+    | { BeginWidgetClass(); } FL_MENU_BAR { TakeWidgetClass(); } { ReadNameNext(); } widget_name { OpenMenuBar(); } LBRACE attribute_list RBRACE menu_body { CloseGroup(); }
+    | { BeginWidgetClass(); } FL_GROUP { TakeWidgetClass(); } { ReadNameNext(); } widget_name { OpenGroup(); } LBRACE attribute_list RBRACE child_block { CloseGroup(); }
     ;
 
 function_item
     : FUNCTION LBRACE { BeginFunctionName(); } text_opt RBRACE { EmitFunctionName(); } LBRACE { BeginItemAttributes(); } attribute_list RBRACE { EndItemAttributes(); } LBRACE item_list_opt RBRACE { EmitFunctionEnd(); }
     ;
 
+/* "class FL_EXPORT Name": each word is read as a name, up to the "{". */
 class_words
     : WORD { TakeClassWord(); }
     | class_words WORD { TakeClassWord(); }
@@ -198,12 +202,15 @@ menu_entry
     | menu_item
     ;
 
+/* A submenu is an entry of its own, added once its attributes are read;
+ * its entries follow in its menu body. */
 submenu
-    : { EnterSubmenu(); } SUBMENU widget_name LBRACE submenu_attributes RBRACE menu_body { LeaveSubmenu(); }
+    : { EnterSubmenu(); } SUBMENU { ReadNameNext(); } widget_name LBRACE { BeginSubmenuEntry(); } entry_attributes RBRACE { EmitSubmenuAdd(); } menu_body { LeaveSubmenu(); }
     ;
 
 menu_item
-    : MENUITEM widget_name LBRACE { ResetMenuItemSettings(); } menu_item_attributes RBRACE { ApplyItemFlags(); EmitMenuItemAdd(); }
+    : MENUITEM { ReadNameNext(); } widget_name LBRACE { BeginItemEntry(); } entry_attributes RBRACE { EmitEntryAdd(); }
+    | TYPED_MENUITEM { TakeMenuItemKind(); } widget_name LBRACE { BeginItemEntry(); } entry_attributes RBRACE { EmitEntryAdd(); }
     ;
 
 widget_class
@@ -219,54 +226,66 @@ widget_class
     | BRACED_CLASS { TakeBracedClass(); }
     ;
 
-menu_item_attributes
+entry_attributes
     : %empty
-    | menu_item_attributes menu_item_attribute
+    | entry_attributes entry_attribute
     ;
 
-menu_item_attribute
-    : { BeginEntryCall(); } entry_attribute { EndEntryCall(); }
-    | LABEL { BeginItemLabel(); } text_opt RBRACE { EndQuotedLine(); }
+/* A menu entry's attributes: what FLTK's add takes is collected for it;
+ * what a menu entry shows is a call on the entry, written after the add;
+ * what a menu entry does not have stays a comment. */
+entry_attribute
+    : { BeginEntryCall(); } entry_call { EndEntryCall(); }
+    | { BeginEntryComment(); } entry_comment { EndEntryComment(); }
+    | LABEL { BeginEntryLabel(); } text_opt RBRACE { EndQuotedLine(); }
     | CALLBACK { BeginItemCallback(); } text_opt RBRACE { EmitNewline(); }
     | USER_DATA { BeginItemUserdata(); } text_opt RBRACE { EndQuotedLine(); }
     | SHORTCUT HEX { TakeItemShortcut(); }
     | SHORTCUT NUMBER { TakeItemShortcutNumber(); }
     | TYPE WORD { TakeItemType(); }
     | TYPE NUMBER { TakeItemTypeNumber(); }
+    | VALUE number { TakeItemValue(); }
     | XYWH LBRACE NUMBER NUMBER NUMBER NUMBER RBRACE
     | DIVIDER { SetItemFlag(0x80); }
     | DEACTIVATE { SetItemFlag(0x01); }
     | HIDE { SetItemFlag(0x10); }
-    ;
-
-submenu_attributes
-    : %empty
-    | submenu_attributes submenu_attribute
-    ;
-
-submenu_attribute
-    : { BeginEntryCall(); } entry_attribute { EndEntryCall(); }
-    | LABEL { BeginSubmenuLabel(); } text_opt RBRACE { EndSubmenuLabel(); }
-    | XYWH LBRACE NUMBER NUMBER NUMBER NUMBER RBRACE
-    | TYPE WORD
-    | TYPE NUMBER
-    | CALLBACK { BeginDroppedText(); } text_opt RBRACE { EndDroppedText(); }
-    | USER_DATA { BeginDroppedText(); } text_opt RBRACE { EndDroppedText(); }
-    | SHORTCUT HEX
-    | SHORTCUT NUMBER
-    | DIVIDER
-    | DEACTIVATE
-    | HIDE
-    ;
-
-/* What a menu entry shares with a widget: calls on the entry's name. */
-entry_attribute
-    : common_attribute
+    | OPEN
+    | SELECTED
     | USER_DATA_TYPE { BeginCommentLine("user_data_type "); } text_opt RBRACE { EndCommentLine(); }
     | COMMENT_TEXT { BeginCommentLine(""); } text_opt RBRACE { EndCommentLine(); }
     | EXTRA_CODE { BeginCommentLine("extra_code "); } text_opt RBRACE { EndCommentLine(); }
-    | CLASS class_value { EmitClassAttribute(); }
+    | CLASS { ReadNameNext(); } class_value
     | unknown_attribute
+    ;
+
+entry_call
+    : labelsize_attribute
+    | labelfont_attribute
+    | labelcolor_attribute
+    | labeltype_attribute
+    | code_attribute
+    | IMAGE { BeginImage(); } text_opt RBRACE { EndEntryImage(); }
+    ;
+
+entry_comment
+    : visible_attribute
+    | maximum_attribute
+    | minimum_attribute
+    | step_attribute
+    | box_attribute
+    | down_box_attribute
+    | textsize_attribute
+    | align_attribute
+    | when_attribute
+    | resizable_attribute
+    | size_range_attribute
+    | textfont_attribute
+    | tooltip_attribute
+    | color_attribute
+    | textcolor_attribute
+    | selection_color_attribute
+    | deimage_attribute
+    | slider_size_attribute
     ;
 
 common_attribute
@@ -295,12 +314,16 @@ common_attribute
     | selection_color_attribute
     | labelfont_attribute
     | image_attribute
+    | deimage_attribute
+    | slider_size_attribute
     ;
 
 /* Only the word is reported; a value after it is read and dropped. A word
- * after it is an attribute of its own, as in the default grammar. */
+ * after it is an attribute of its own, as in the default grammar. Words
+ * that only matter to C++ (visibility, linkage, how images are stored) are
+ * read without a report. */
 unknown_attribute
-    : WORD { ReportUnknownAttribute(); } unknown_value_opt
+    : WORD { TakeAttributeWord(); } unknown_value_opt
     ;
 
 unknown_value_opt
@@ -327,7 +350,7 @@ attribute
     | COMMENT_TEXT { BeginCommentLine(""); } text_opt RBRACE { EndCommentLine(); }
     | EXTRA_CODE { BeginCommentLine("extra_code "); } text_opt RBRACE { EndCommentLine(); }
     | RETURN_TYPE { BeginCommentLine("return_type "); } text_opt RBRACE { EndCommentLine(); }
-    | CLASS class_value { EmitClassAttribute(); }
+    | CLASS { ReadNameNext(); } class_value
     | SHORTCUT HEX { EmitShortcut(); }
     | SHORTCUT NUMBER { EmitShortcutNumber(); }
     | HOTSPOT { EmitHotspot(); }
@@ -336,29 +359,24 @@ attribute
     | NOBORDER { EmitNoborder(); }
     | DEACTIVATE { EmitDeactivate(); }
     | HIDE { EmitHide(); }
-    | XCLASS WORD { EmitXclass(); }
+    | XCLASS { ReadNameNext(); } xclass_value
     | DIVIDER { ReportUnknownAttribute(); }
     | unknown_attribute
     ;
 
 /* The C++ class a widget really is: any class name, braced or not. */
 class_value
-    : WORD
-    | BRACED_CLASS
-    | FL_WINDOW
-    | FL_BUTTON
-    | FL_INPUT
-    | FL_VALUE_INPUT
-    | FL_BROWSER
-    | FL_CHECK_BUTTON
-    | FL_TEXT_DISPLAY
-    | FL_OUTPUT
-    | FL_GROUP
-    | FL_MENU_BAR
+    : WORD { EmitClassAttribute(); }
+    | LBRACE { BeginCapturedText(); } text_opt RBRACE { EmitBracedClassAttribute(); }
+    ;
+
+xclass_value
+    : WORD { EmitXclass(); }
+    | LBRACE { BeginCapturedText(); } text_opt RBRACE { EmitBracedXclass(); }
     ;
 
 widget_name
-    : WORD { TakeWidgetName(); }
+    : WORD { TakeNameWord(); }
     | LBRACE { BeginCapturedText(); } text_opt RBRACE { TakeBracedName(); }
     ;
 
@@ -407,15 +425,15 @@ value_attribute
     ;
 
 textsize_attribute
-    : TEXTSIZE number { EmitTextsize(); }
+    : TEXTSIZE number { EmitIntegerCall("textsize"); }
     ;
 
 labelsize_attribute
-    : LABELSIZE number { EmitLabelsize(); }
+    : LABELSIZE number { EmitIntegerCall("labelsize"); }
     ;
 
 align_attribute
-    : ALIGN number { EmitAlign(); }
+    : ALIGN number { EmitIntegerCall("align"); }
     ;
 
 visible_attribute
@@ -423,7 +441,7 @@ visible_attribute
     ;
 
 when_attribute
-    : WHEN number { EmitWhen(); }
+    : WHEN number { EmitIntegerCall("when"); }
     ;
 
 resizable_attribute
@@ -435,11 +453,11 @@ size_range_attribute
     ;
 
 textfont_attribute
-    : TEXTFONT number { EmitTextfont(); }
+    : TEXTFONT number { EmitIntegerCall("textfont"); }
     ;
 
 labelfont_attribute
-    : LABELFONT number { EmitLabelfont(); }
+    : LABELFONT number { EmitIntegerCall("labelfont"); }
     ;
 
 code_attribute
@@ -450,36 +468,45 @@ image_attribute
     : IMAGE { BeginImage(); } text_opt RBRACE { EndImage(); }
     ;
 
+/* The image a deactivated widget shows. */
+deimage_attribute
+    : DEIMAGE { BeginImage(); } text_opt RBRACE { EndDeimage(); }
+    ;
+
+slider_size_attribute
+    : SLIDER_SIZE number { EmitNumberCall("slider_size"); }
+    ;
+
 /* Early files write the colour and the selection colour as one pair. */
 color_attribute
-    : COLOR number { EmitColor(); }
-    | COLOR LBRACE NUMBER { EmitColor(); } NUMBER { EmitSelectionColor(); } RBRACE
+    : COLOR number { EmitColorCall("color"); }
+    | COLOR LBRACE number { EmitOldColor(); } number { EmitColorCall("selection_color"); } RBRACE
     ;
 
 labelcolor_attribute
-    : LABELCOLOR number { EmitLabelcolor(); }
+    : LABELCOLOR number { EmitColorCall("labelcolor"); }
     ;
 
 selection_color_attribute
-    : SELECTION_COLOR number { EmitSelectionColor(); }
+    : SELECTION_COLOR number { EmitColorCall("selection_color"); }
     ;
 
 textcolor_attribute
-    : TEXTCOLOR number { EmitTextcolor(); }
+    : TEXTCOLOR number { EmitColorCall("textcolor"); }
     ;
 
 down_box_attribute
-    : DOWN_BOX WORD { EmitDownBox(); }
+    : DOWN_BOX WORD { EmitBoxCall("down_box"); }
     | DOWN_BOX NUMBER { EmitDownBoxNumber(); }
     ;
 
 box_attribute
-    : BOX WORD { EmitBox(); }
+    : BOX WORD { EmitBoxCall("box"); }
     | BOX NUMBER { EmitBoxNumber(); }
     ;
 
 labeltype_attribute
-    : LABELTYPE WORD { EmitLabeltype(); }
+    : LABELTYPE WORD { EmitLabeltypeCall(); }
     | LABELTYPE NUMBER { EmitLabeltypeNumber(); }
     ;
 

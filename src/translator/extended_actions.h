@@ -12,6 +12,7 @@ void BeginCommentLine(const char* prefix);
 void EndCommentLine();
 void EmitCommentLine(const char* text);
 void BeginCapturedText();
+void ReadNameNext();
 
 // --- items ----------------------------------------------------------------------
 void BeginFunctionName();
@@ -23,13 +24,17 @@ void TakeClassWord();
 void EmitClassComment();
 void EmitClassEnd();
 void OpenWidgetClass();
+void EmitWidgetClass();
+void CloseWidgetClass();
 void TakeBracedClass();
 void TakeBracedName();
+void TakeNameWord();
 void BeginMenuBody();
 
 // --- attributes -------------------------------------------------------------------
 void BeginWidgetUserdata();
 void EmitClassAttribute();
+void EmitBracedClassAttribute();
 void EmitShortcut();
 void EmitShortcutNumber();
 void EmitHotspot();
@@ -39,17 +44,35 @@ void EmitNoborder();
 void EmitDeactivate();
 void EmitHide();
 void EmitXclass();
+void EmitBracedXclass();
 void EmitTypeNumber();
 void EmitBoxNumber();
 void EmitDownBoxNumber();
 void EmitLabeltypeNumber();
 void BeginTextValue();
 void EndTextValue();
+void EmitIntegerCall(const char* method);
+void EmitColorCall(const char* method);
+void EmitOldColor();
+void EmitBoxCall(const char* method);
+void EmitLabeltypeCall();
+void EmitNumberCall(const char* method);
+void EndDeimage();
+void TakeAttributeWord();
 
 // --- menu entries ---------------------------------------------------------------
+void BeginSubmenuEntry();
+void BeginItemEntry();
+void TakeMenuItemKind();
+void BeginEntryLabel();
 void BeginEntryCall();
 void EndEntryCall();
+void BeginEntryComment();
+void EndEntryComment();
+void EndEntryImage();
 void TakeItemShortcutNumber();
 void TakeItemTypeNumber();
+void TakeItemValue();
 void SetItemFlag(int flag);
-void ApplyItemFlags();
+void EmitEntryAdd();
+void EmitSubmenuAdd();

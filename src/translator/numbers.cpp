@@ -19,3 +19,7 @@ std::int32_t HexToInt32(std::string_view hex) {
     }
     return static_cast<std::int32_t>(value);
 }
+
+std::uint32_t ColorToUint32(const char* text) {
+    return static_cast<std::uint32_t>(std::strtoll(text, nullptr, 10));
+}

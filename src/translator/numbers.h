@@ -11,3 +11,7 @@ int DecimalToInt(const char* text);
 // "0x" and lower-case hex digits: the value's low 32 bits as a signed
 // integer, so any number of digits is safe and leading zeros do not matter.
 std::int32_t HexToInt32(std::string_view hex);
+
+// A colour as the designer writes it, a signed 32-bit number (or a decimal
+// one, read up to its point): the 32 bits as FLTK's unsigned colour.
+std::uint32_t ColorToUint32(const char* text);

@@ -4,6 +4,7 @@
 #include "scanner/output.h"
 
 std::string widgetIdentifier;
+bool widgetNamed = false;
 std::string widgetType;
 int ignoreType = 0;
 long widgetLevel = 0;
@@ -22,12 +23,18 @@ const char* gMenuItemUserdata = "nil";
 std::int32_t gMenuItemShortcut = 0;
 int gMenuItemType = 0;
 int gMenuItemFlags = 0;
+int gMenuItemKind = 0;
+bool gEntryIsSubmenu = false;
+std::string gEntryCalls;
 
 std::string className;
 std::vector<std::string> openClasses;
+std::string gClassAttribute;
+bool gInGroupClass = false;
 
 void ResetTranslation() {
     widgetIdentifier.clear();
+    widgetNamed = false;
     widgetType.clear();
     ignoreType = 0;
     widgetLevel = 0;
@@ -42,8 +49,13 @@ void ResetTranslation() {
     gMenuItemShortcut = 0;
     gMenuItemType = 0;
     gMenuItemFlags = 0;
+    gMenuItemKind = 0;
+    gEntryIsSubmenu = false;
+    gEntryCalls.clear();
     className.clear();
     openClasses.clear();
+    gClassAttribute.clear();
+    gInGroupClass = false;
     SetCallSink(Sink::Script);
     gCaptured.clear();
 }

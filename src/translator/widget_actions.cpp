@@ -63,16 +63,23 @@ bool IsLuaKeyword(std::string_view word) {
 
 }  // namespace
 
-// widget_name: after the name. A C++ name may be a Lua keyword; the
-// layout-only mode, whose script must load, gives such a name a "_".
-void TakeWidgetName() {
-    widgetIdentifier = yytext;
+// A C++ name may be a Lua keyword; the layout-only mode, whose script must
+// load, gives such a name a "_".
+void UseWidgetName(std::string_view name) {
+    widgetIdentifier = name;
+    widgetNamed = true;
     if (gLayoutOnly && IsLuaKeyword(widgetIdentifier)) widgetIdentifier += '_';
+}
+
+// widget_name: after the name
+void TakeWidgetName() {
+    UseWidgetName(yytext);
 }
 
 // widget_name: after "{}"
 void DefaultWidgetName() {
     widgetIdentifier = "widget";
+    widgetNamed = false;
 }
 
 // item (widget): after the name

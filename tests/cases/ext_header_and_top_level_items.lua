@@ -14,7 +14,6 @@ count_ = 0;
 --end of class FL_EXPORT Panel
 --function main()
 --return_type Fl_Double_Window*
---unknown attribute: C
 --codeblock if (1)
 print("inside")
 --end of codeblock
@@ -28,7 +27,6 @@ win:show()
 
 --end
 --function make_dialog(int w , int h)
---unknown attribute: private
 --Constructor
 
 do dialog= fltk:Fl_Double_Window(0,0,0,0,"")

@@ -11,8 +11,7 @@ itemname=menudir0.."Small"
 itemuserdata="10"
 size_choice:add(itemname,0,nil,itemuserdata,0)
 itemname=menudir0.."Large"
-widget:value(1)
-size_choice:add(itemname,0,nil,nil,128)
+size_choice:add(itemname,0,nil,nil,132)
 itemname=menudir0.."Off"
 size_choice:add(itemname,0,nil,nil,1)
 end
@@ -21,12 +20,15 @@ do tools= fltk:Fl_Menu_Button(0,0,0,0,"")
 tools:label("Tools")
 tools:resize(170,10,100,25)
 menudir0=""
-menudir1=menudir0.."Export/"
+itemname=menudir0.."Export"
+itemcallback=ignored_cb
+tools:add(itemname,0,itemcallback,nil,64)
+menudir1=itemname.."/"
 itemname=menudir1.."PNG"
+png=tools:menu()[tools:add(itemname,80,nil,nil,2)]
 png:labelsize(12)
-tools:add(itemname,80,nil,nil,2)
 itemname=menudir0.."Secret"
-tools:add(itemname,0,nil,nil,19)
+hidden_one=tools:menu()[tools:add(itemname,0,nil,nil,19)]
 end
 
 do font= fltk:Fl_Input_Choice(0,0,0,0,"")
@@ -40,7 +42,9 @@ end
 do bar= fltk:Fl_Menu_Bar(0,0,0,0,"")
 menudir0=""
 bar:resize(0,170,300,25)
-menudir1=menudir0.."File/"
+itemname=menudir0.."File"
+bar:add(itemname,0,nil,nil,64)
+menudir1=itemname.."/"
 itemname=menudir1.."Quit"
 itemcallback=function() os.exit(0) end
 bar:add(itemname,0,itemcallback,nil,0)

@@ -32,7 +32,7 @@ ok:hide()
 end
 
 do s= fltk:Fl_Slider(0,0,0,0,"")
---class {mrv::Slider}
+--class mrv::Slider
 s:resize(10,50,200,20)
 s:type(5)
 s:box(2)
@@ -42,7 +42,7 @@ s:maximum(.5)
 s:step(1.5e+2)
 s:color(7)
 s:selection_color(47)
---unknown attribute: slider_size
+s:slider_size(0.25)
 --unknown attribute: position
 --unknown attribute: future_flag
 --unknown attribute: label_margin

@@ -22,13 +22,13 @@ end
 
 do m= fltk:Fl_Menu_Bar(0,0,0,0,"")
 menudir0=""
-itemname=menudir0.."Quit \"now\""
+itemname=menudir0.."Quit\\/Exit \"now\" \\\\"
 --itemcallback=...
 --itemuserdata="..."
---q:labelsize(12)
 --q:tooltip("Leaves
 --at once")
-m:add(itemname,0,nil,nil,0)
+q=m:menu()[m:add(itemname,0,nil,nil,0)]
+q:labelsize(12)
 Fl_Group:current(Fl_Group:current():parent())
 end
 end

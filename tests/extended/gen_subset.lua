@@ -19,8 +19,8 @@ local CLASSES = { "Fl_Button", "Fl_Input", "Fl_Value_Input", "Fl_Browser", "Fl_C
   "Fl_Text_Display", "Fl_Output", "Fl_Box", "Fl_Slider", "Fl_Double_Window", "Fl_Window" }
 local TYPES = { "Normal", "Toggle", "Radio", "Horizontal", "Multi", "Double", "Secret" }
 local PAIRS = { { "Vert", "Fill" }, { "Horz", "Knob" }, { "Vert", "Nothing" } }
-local BOXES = { "UP_BOX", "DOWN_BOX", "FLAT_BOX", "THIN_UP_BOX" }
-local UNKNOWN = { "hotkey", "snapshot", "private_flag", "tag" }
+local BOXES = { "UP_BOX", "DOWN_BOX", "FLAT_BOX", "THIN_UP_BOX", "OXY_UP_BOX" }
+local UNKNOWN = { "hotkey", "snapshot", "private_flag", "tag", "private", "C" }
 
 local function name() return R(4) == 1 and "{}" or pick(NAMES) .. R(9) end
 -- A text value: braced, or one word followed by a space.

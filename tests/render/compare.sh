@@ -28,19 +28,24 @@ label_of() {
 
 . "$(dirname "$0")/fluid_side.sh"
 
-# Writes the shim that calls the file's first function.
+# Writes the shim that calls the file's first function, or else makes its
+# first widget class.
 write_shim() {
     name=$1
     func=$(sed -n 's/^Function {\([A-Za-z_0-9]*\)(.*/\1/p' "$name.fl" | head -n 1)
-    [ -n "$func" ] || { echo "no function in the file" >>log; return 1; }
-    cat >shim.cpp <<SHIM
-#include "$name.cxx"
-#include <type_traits>
-Fl_Widget* fluac_render_make() {
-    if constexpr (std::is_void_v<decltype($func())>) { $func(); return nullptr; }
-    else return $func();
-}
-SHIM
+    if [ -n "$func" ]; then
+        write_make_shim "$name" "if constexpr (std::is_void_v<decltype($func())>) { $func(); return nullptr; }
+    else return $func();"
+        sed -i '1i #include <type_traits>' shim.cpp
+        return
+    fi
+    mkdir -p cut
+    # shellcheck disable=SC2046
+    set -- $("$LUA" "$CUT_WINDOWS" "$name.fl" cut | head -n 1)
+    case ${2:-} in
+    window_class|group_class) write_make_shim "$name" "$(class_maker "$2" "$3" "$4" "$5")" ;;
+    *) echo "no function or widget class in the file" >>log; return 1 ;;
+    esac
 }
 
 # Renders one file into folder $2; sets outcome to "identical" or a reason.
@@ -52,7 +57,7 @@ render() {
     # A golden case's NAME.args holds the options it is translated with.
     options=
     [ -f "${fl%.fl}.args" ] && options=$(cat "${fl%.fl}.args")
-    "$LUA" "$RENDER_ONLY" "$fl" "$dir/$name.fl" || { outcome="render-only copy failed"; return; }
+    "$LUA" "$CUT_WINDOWS" --whole "$fl" "$dir/$name.fl" || { outcome="render-only copy failed"; return; }
     # Images named by the file are read from beside it, on both sides.
     sed -n 's/.*image {\([^}]*\)}.*/\1/p' "$fl" | while read -r img; do
         [ -f "$src/$img" ] && cp "$src/$img" "$dir/"

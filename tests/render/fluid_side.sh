@@ -12,6 +12,30 @@ run_fluid() {
         timeout 30 "$FLUID" -c -o "$1.cxx" -h "$1.h" "$1.fl" >>log 2>&1
 }
 
+# write_make_shim NAME MAKE: shim.cpp includes NAME.cxx and makes the window
+# to show with the C++ statements MAKE; a main() of the file (FLUID's
+# translation of an unnamed function) must not replace the host's.
+write_make_shim() {
+    cat >shim.cpp <<SHIM
+#define main fluid_file_main
+#include "$1.cxx"
+#undef main
+#include <FL/Fl_Double_Window.H>
+Fl_Widget* fluac_render_make() { $2 }
+SHIM
+}
+
+# The statements that make a widget class CLASS of KIND (window_class or
+# group_class, as cut_windows.lua names them) and size W x H: a group is
+# shown in a window of its size, as fluac-lua previews a group that no window
+# holds.
+class_maker() {
+    case $1 in
+    window_class) echo "return new $2();" ;;
+    group_class) echo "Fl_Double_Window* w = new Fl_Double_Window($3, $4); new $2(0, 0, $3, $4); w->end(); return w;" ;;
+    esac
+}
+
 # build_host NAME LABEL: compiles shim.cpp, which the caller wrote (it includes
 # NAME.cxx and defines fluac_render_make), into ./host, reusing the host built
 # last time for LABEL when FLUID's output, the shim and the host library are

@@ -2,7 +2,7 @@
 local check = dofile(arg[1] .. "/check.lua")
 
 local classes = {
-  "Fl_Window", "Fl_Double_Window", "Fl_Single_Window", "Fl_Group", "Fl_Pack", "Fl_Scroll",
+  "Fl_Window", "Fl_Double_Window", "Fl_Single_Window", "Fl_Menu_Window", "Fl_Group", "Fl_Pack", "Fl_Scroll",
   "Fl_Tabs", "Fl_Tile", "Fl_Wizard", "Fl_Box", "Fl_Button", "Fl_Return_Button",
   "Fl_Repeat_Button", "Fl_Light_Button", "Fl_Check_Button", "Fl_Round_Button",
   "Fl_Radio_Button", "Fl_Radio_Light_Button", "Fl_Radio_Round_Button", "Fl_Toggle_Button",
@@ -19,9 +19,10 @@ local classes = {
   "Fl_Color_Chooser", "Fl_Table", "Fl_Table_Row", "Fl_Toggle_Light_Button",
   -- Classes of later FLTK versions, built as the nearest 1.3 class.
   "Fl_Flex", "Fl_Grid", "Fl_Simple_Terminal", "Fl_Terminal", "Fl_Scheme_Choice",
-  "Fl_Shortcut_Button",
+  "Fl_Shortcut_Button", "Fl_Overlay_Window", "Fl_Gl_Window",
 }
 local containers = {Fl_Window = true, Fl_Double_Window = true, Fl_Single_Window = true,
+                    Fl_Menu_Window = true, Fl_Overlay_Window = true, Fl_Gl_Window = true,
                     Fl_Group = true, Fl_Pack = true, Fl_Scroll = true, Fl_Tabs = true,
                     Fl_Tile = true, Fl_Wizard = true, Fl_Flex = true, Fl_Grid = true}
 -- Tables make a group inside them current: their children go there.

@@ -49,13 +49,17 @@ slider:maximum(4)
 slider:step(0.5)
 slider:value(2.5)
 slider:textsize(9)
-check.equal(("%g %g %g %g %d"):format(slider:minimum(), slider:maximum(), slider:step(), slider:value(),
-                                      slider:textsize()), "-1.5 4 0.5 2.5 9", "valuator")
+slider:slider_size(0.25)
+check.equal(("%g %g %g %g %d %g"):format(slider:minimum(), slider:maximum(), slider:step(),
+                                         slider:value(), slider:textsize(), slider:slider_size()),
+            "-1.5 4 0.5 2.5 9 0.25", "valuator")
 
 local spinner = fltk:Fl_Spinner(0, 0, 0, 0, "")
 spinner:maximum(20)
 spinner:value(3)
 check.equal(spinner:value() + spinner:maximum(), 23, "spinner")
+spinner:type(1)  -- FL_FLOAT_INPUT: the type of its input, not of the spinner widget
+check.equal(spinner:type() * 10 + spinner:child(0):type(), 11, "spinner type")
 
 local progress = fltk:Fl_Progress(0, 0, 0, 0, "")
 progress:maximum(200)

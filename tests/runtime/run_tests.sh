@@ -62,7 +62,7 @@ printf 'print(arg[0], ...)\n' >"$work/args.lua"
 printf 'local x = 1\nx = x .. {}\n' >"$work/runtime_error.lua"
 printf 'local x = = 1\n' >"$work/syntax_error.lua"
 printf 'error({})\n' >"$work/table_error.lua"
-printf 'local b = fltk:Fl_Box(0,0,1,1)\n' >"$work/no_window.lua"
+printf 'local x = 1\n' >"$work/no_window.lua"
 expect usage 2 "$(printf 'usage: fluac-lua [--screenshot OUT.png | --tree] SCRIPT.lua [ARGS...]\nRuns a Lua script that builds an FLTK user interface (such as one written by fluac).\nWith --screenshot, writes the first window the script shows as a PNG once it is\ndrawn, and exits instead of entering the event loop. With --tree, needs no display:\ndraws nothing, and Fl:run() prints the widget tree the script built.')" "$fluac_lua"
 expect missing_script 1 "fluac-lua: nothing.lua: cannot open: No such file or directory" \
     "$fluac_lua" nothing.lua
@@ -94,6 +94,19 @@ printf 'local b = fltk:Fl_Window(0,0,60,40)\nb:color(2)\nb:show()\n' >>"$work/co
 expect screenshot_alone 0 "" "$fluac_lua" --screenshot alone.png alone.lua
 expect screenshot_covered 0 "" "$fluac_lua" --screenshot covered.png covered.lua
 if cmp -s "$work/alone.png" "$work/covered.png"; then pass screenshot_of_covered_window; else fail screenshot_of_covered_window; fi
+
+# A group that no window holds is previewed in a window of its size, its
+# children where they stand; a window that is never shown is shown then too.
+box='b = fltk:Fl_Box(15,5,10,10)\nb:box(fltk.FL_FLAT_BOX)\nb:color(2)\n'
+printf "g = fltk:Fl_Group(70,80,50,30)\ng:box(fltk.FL_FLAT_BOX)\ng:color(1)\n$box" >"$work/preview.lua"
+printf 'Fl_Group:current(nil)\nw = fltk:Fl_Window(0,0,20,20)\nFl:run()\n' >>"$work/preview.lua"
+printf "w = fltk:Fl_Double_Window(0,0,50,30)\ng = fltk:Fl_Group(0,0,50,30)\ng:box(fltk.FL_FLAT_BOX)\ng:color(1)\n$box" >"$work/framed.lua"
+printf 'w:show()\n' >>"$work/framed.lua"
+expect preview 0 "" "$fluac_lua" --screenshot preview.png preview.lua
+expect framed 0 "" "$fluac_lua" --screenshot framed.png framed.lua
+if cmp -s "$work/preview.png" "$work/framed.png"; then pass preview_as_framed; else fail preview_as_framed; fi
+printf 'w = fltk:Fl_Window(0,0,40,30)\nFl:run()\n' >"$work/unshown.lua"
+expect preview_of_window 0 "" "$fluac_lua" --screenshot unshown.png unshown.lua
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

@@ -69,6 +69,27 @@ TEST_F(OutputTest, NothingIsLostOrRepeatedByRepeatedFlushes) {
     EXPECT_EQ(Flushed(), "one two");
 }
 
+// What is written while diverted leaves the script, whatever spills on the
+// way, and the script goes on where it stood; a diversion left open keeps
+// its text in place.
+TEST_F(OutputTest, ADiversionTakesItsTextOutOfTheScript) {
+    const size_t capacity = output_detail::kCapacity;
+    WriteText("before ");
+    BeginDivert();
+    std::string held = std::string(capacity - 3, 'a') + std::string(2 * capacity, 'b') + "c";
+    WriteText(held.substr(0, capacity - 3));
+    WriteText(held.substr(capacity - 3, 2 * capacity));
+    WriteChar('c');
+    EXPECT_TRUE(AtLineStart() == false);
+    EXPECT_EQ(EndDivert(), held);
+    WriteText("after ");
+    BeginDivert();
+    WriteText("kept\n");
+    EXPECT_TRUE(AtLineStart());
+    CloseDivert();
+    EXPECT_EQ(Flushed(), "before after kept\n");
+}
+
 TEST(OutputFailure, TheFirstFailedWriteIsKept) {
     FILE* full = fopen("/dev/full", "w");
     if (!full) GTEST_SKIP() << "no /dev/full";
