@@ -46,4 +46,8 @@ install(CODE "
     set(fluac_cmod_dir lib/lua/5.4)
   endif()
   file(INSTALL \"$<TARGET_FILE:fltk>\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}/\${fluac_cmod_dir}\")
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${fluac_cmod_dir}/fltk.so\")
+  endif()
 ")
