@@ -62,13 +62,14 @@ int open(lua_State* L) {
 // state at a time can open it, from its main thread; requiring it again in
 // that state gives the same table.
 extern "C" int luaopen_fltk(lua_State* L) {
-    lua_State* owner = fluac_lua::binding_state();
-    if (owner == L) {
+    lua_rawgeti(L, LUA_REGISTRYINDEX, LUA_RIDX_MAINTHREAD);
+    lua_State* main_thread = lua_tothread(L, -1);
+    lua_pop(L, 1);
+    if (lua_State* owner = fluac_lua::binding_state()) {
+        if (owner != main_thread) return luaL_error(L, "fltk: another Lua state has the module open");
         lua_getfield(L, LUA_REGISTRYINDEX, kModule);
         return 1;
     }
-    if (owner) return luaL_error(L, "fltk: another Lua state has the module open");
-    if (!lua_pushthread(L)) return luaL_error(L, "fltk: the module must be opened by the main thread");
-    lua_pop(L, 1);
+    if (L != main_thread) return luaL_error(L, "fltk: the module must be opened by the main thread");
     return open(L);
 }

@@ -75,7 +75,8 @@ echo "compared $compared scripts"
 [ $compared -ge 20 ] || failed "too few scripts compared"
 
 # A program of its own; the host's fltk.screenshot draws what the module's does.
-(cd "$work" && "$lua" -l fltk "$source/tests/module/by_hand.lua" module.png) >"$work/by_hand.out" 2>&1
+(cd "$work" && "$lua" -l fltk "$source/tests/module/by_hand.lua" module.png) >"$work/by_hand.out" 2>&1 ||
+    echo "status $?" >>"$work/by_hand.out"
 [ "$(cat "$work/by_hand.out")" = done ] || { failed "by_hand.lua under $lua:"; cat "$work/by_hand.out"; }
 (cd "$work" && "$fluac_lua" "$source/tests/module/by_hand.lua" host.png) >/dev/null 2>&1
 [ -s "$work/module.png" ] && cmp -s "$work/module.png" "$work/host.png" ||
