@@ -48,12 +48,9 @@ fi
 # The Lua module, where it is built: lua5.4 finds it in the prefix's folder
 # for Lua's C modules, and it runs an installed example.
 if [ -f "$build/lua/fltk.so" ]; then
-    cmod=$prefix/lib/lua/5.4
     "$prefix/bin/fluac" "$prefix/share/doc/fluac/examples/settings_dialog.fl" "$prefix/ui.lua" || fail=1
-    (cd "$prefix" && env -u DISPLAY LUA_CPATH="$cmod/?.so" FLUAC_LUA_TREE=1 lua5.4 -l fltk ui.lua) \
-        >"$prefix/ui.tree" 2>&1
-    cmp -s "$prefix/ui.tree" "$prefix/share/doc/fluac/examples/settings_dialog.tree" ||
-        { echo "the installed module, from $cmod:"; cat "$prefix/ui.tree"; fail=1; }
+    (cd "$prefix" && LUA_CPATH="$prefix/lib/lua/5.4/?.so" FLUAC_LUA_TREE=1 lua5.4 -l fltk ui.lua 2>&1) |
+        cmp -s - "$prefix/share/doc/fluac/examples/settings_dialog.tree" || { echo "installed module"; fail=1; }
 fi
 
 # The man pages render without warnings.

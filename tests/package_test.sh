@@ -32,18 +32,14 @@ dpkg-deb -x "$deb" "$dir/root" || exit 1
 "$dir/root/usr/bin/fluac" "$cases/window_with_button.fl" "$dir/out.lua" || fail=1
 cmp -s "$cases/window_with_button.lua" "$dir/out.lua" || { echo "the packaged fluac translates differently"; fail=1; }
 
-# The Lua module, where it is built: in Lua's own folder for C modules, it
-# runs an example that the packaged fluac translates.
+# The Lua module, where it is built: in Lua's folder for C modules, it runs
+# an example that the packaged fluac translates.
 if [ -f "$build/lua/fltk.so" ]; then
-    cmod=$(pkg-config --variable=INSTALL_CMOD lua5.4 2>/dev/null) ||
-        cmod=$(dirname "$(cd "$dir/root" && find usr/lib -path '*/lua/5.4/fltk.so' | head -n 1)")
+    cmod=$(pkg-config --variable=INSTALL_CMOD lua5.4 2>/dev/null) || cmod=$(cd "$dir/root" && dirname "$(find usr -name fltk.so)")
     cmod=$dir/root/${cmod#/}
-    [ -f "$cmod/fltk.so" ] || { echo "no fltk.so in $cmod"; fail=1; }
     examples=$dir/root/usr/share/doc/fluac/examples
     "$dir/root/usr/bin/fluac" "$examples/settings_dialog.fl" "$dir/ui.lua" || fail=1
-    (cd "$dir" && env -u DISPLAY LUA_CPATH="$cmod/?.so" FLUAC_LUA_TREE=1 lua5.4 -l fltk ui.lua) \
-        >"$dir/ui.tree" 2>&1
-    cmp -s "$dir/ui.tree" "$examples/settings_dialog.tree" ||
-        { echo "the packaged module:"; cat "$dir/ui.tree"; fail=1; }
+    (cd "$dir" && LUA_CPATH="$cmod/?.so" FLUAC_LUA_TREE=1 lua5.4 -l fltk ui.lua 2>&1) |
+        cmp -s - "$examples/settings_dialog.tree" || { echo "packaged module in $cmod"; fail=1; }
 fi
 exit $fail
