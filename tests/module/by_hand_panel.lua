@@ -1,5 +1,5 @@
--- by_hand.lua's panel: a window inside the current group, and a box after
--- it that its bare `end` alone would have put inside it.
+-- A window in the current group, then a box that the window's bare `end`
+-- would have put inside it.
 return function()
   do inner= fltk:Fl_Window(10,10,120,60,"")
     do quit= fltk:Fl_Button(5,5,100,25,"Quit")
