@@ -1,12 +1,19 @@
-// What the generated parser needs from the rest of the program.
+// What the generated parsers need from the rest of the translator.
 #pragma once
 
-int yylex();
-void yyerror(const char* message);
-// The extended parser's names for the same two.
-int extlex();
-void exterror(const char* message);
+struct Context;
 
-// The message of the parser's last yyerror call ("syntax error" or
-// "memory exhausted"), or null when it has not called it.
-extern const char* gParseFailure;
+// The parsers' lexer: the scanner's next token.
+int NextToken(Context& ctx);
+// The parsers' error hook: it prints nothing and only remembers the message
+// ("syntax error" or "memory exhausted"), which the translation turns into
+// its diagnostic once the parse has returned.
+void ParseFailed(Context& ctx, const char* message);
+
+// The parsers, one per grammar: 0, or 1 on a syntax error, 2 when the parse
+// stack is exhausted.
+int yyparse(Context& ctx);
+int extparse(Context& ctx);
+
+// Bison's name of a token (its alias, quoted, where it has one).
+const char* GrammarTokenName(int token);
