@@ -125,9 +125,9 @@ int Scanner::EndWordValue() {
 // newline, so they keep the line count (flex's own counting would look at
 // every lexeme).
 int Scanner::ScanNewline() {
-    ++line;
-    if (breakOnWhiteSpace) return EndWordValue();
-    return pureText ? CopiedChar() : 0;
+    int token = breakOnWhiteSpace ? EndWordValue() : pureText ? CopiedChar() : 0;
+    ++line;  // after the copy: the newline ends a script line that came from this input line
+    return token;
 }
 
 // space
@@ -192,11 +192,15 @@ void Scanner::ScanBraceEscape(char c) {
 
 // CR-LF: a newline, copied as a plain newline
 int Scanner::ScanCrLf() {
+    int token = 0;
+    if (breakOnWhiteSpace) {
+        token = EndWordValue();
+    } else if (pureText) {
+        Copy("\n");
+        token = TEXT;
+    }
     ++line;
-    if (breakOnWhiteSpace) return EndWordValue();
-    if (!pureText) return 0;
-    Copy("\n");
-    return TEXT;
+    return token;
 }
 
 // An action has read the "{" of a block that is to be read as text (a
