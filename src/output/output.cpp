@@ -12,7 +12,9 @@ void Output::Put(const char* data, std::size_t size) {
 }
 
 void Output::WriteRaw(std::string_view text) {
-    if (lines_ && !diverting_) lines_->insert(lines_->end(), std::count(text.begin(), text.end(), '\n'), int(*inputLine_));
+    // Diverted text reaches its place, and is counted, once it is written again.
+    if (lines_ && !diverting_)
+        lines_->insert(lines_->end(), std::count(text.begin(), text.end(), '\n'), static_cast<int>(*inputLine_));
     if (text.size() > kCapacity - used_) {
         Flush();
         if (text.size() >= kCapacity) {

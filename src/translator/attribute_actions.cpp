@@ -74,12 +74,14 @@ void TakeRectH(Context& ctx) { ctx.widget.recth = DecimalToInt(ctx.Text()); }
 
 // xywh_attribute: after "}"
 void EmitResize(Context& ctx) {
-    Emit(ctx.out, "%s:resize(%d,%d,%d,%d)\n", ctx.widget.identifier, ctx.widget.rectx, ctx.widget.recty, ctx.widget.rectw, ctx.widget.recth);
+    const WidgetState& w = ctx.widget;
+    Emit(ctx.out, "%s:resize(%d,%d,%d,%d)\n", w.identifier, w.rectx, w.recty, w.rectw, w.recth);
 }
 
 // size_range_attribute: after "}"
 void EmitSizeRange(Context& ctx) {
-    Emit(ctx.out, "%s:size_range(%d,%d,%d,%d)\n", ctx.widget.identifier, ctx.widget.rectx, ctx.widget.recty, ctx.widget.rectw, ctx.widget.recth);
+    const WidgetState& w = ctx.widget;
+    Emit(ctx.out, "%s:size_range(%d,%d,%d,%d)\n", w.identifier, w.rectx, w.recty, w.rectw, w.recth);
 }
 
 // type_attribute: after the single word

@@ -50,7 +50,8 @@ struct ClassState {
 
 struct Context {
     // Reads in (standard input when null) and writes the script to script.
-    Context(std::FILE* in, std::FILE* script, Mode mode) : mode(mode), out(script), scanner(in, out, mode) {}
+    Context(std::FILE* in, std::FILE* script, Mode translationMode)
+        : mode(translationMode), out(script), scanner(in, out, translationMode) {}
 
     // The token fetched last, NUL-terminated.
     const char* Text() const { return scanner.text; }

@@ -433,7 +433,7 @@ void WriteEntryAdd(Context& ctx, const std::string& path, int flags) {
 
 // The path of the entry's own add: its label, or for an entry without one
 // the prefix of its submenu (an empty entry there).
-std::string EntryPath(Context& ctx, long level) {
+std::string EntryPath(const Context& ctx, long level) {
     if (std::string_view(ctx.menu.itemName) == "itemname") return "itemname";
     return "menudir" + std::to_string(level);
 }
@@ -511,7 +511,8 @@ void SetItemFlag(Context& ctx, int flag) {
 
 // menu_item: after its "}"
 void EmitEntryAdd(Context& ctx) {
-    WriteEntryAdd(ctx, EntryPath(ctx, ctx.menu.level), ctx.menu.itemType | ctx.menu.itemFlags | ctx.menu.itemKind);
+    const int flags = ctx.menu.itemType | ctx.menu.itemFlags | ctx.menu.itemKind;
+    WriteEntryAdd(ctx, EntryPath(ctx, ctx.menu.level), flags);
     ctx.menu.itemKind = 0;
 }
 
