@@ -21,11 +21,13 @@ struct Context;
 
 %code {
 #include "translator/actions.h"
+#include "translator/context.h"
 #include "translator/extended_actions.h"
 #include "translator/parser_support.h"
 
-static int extlex(EXTSTYPE*, Context& ctx) { return NextToken(ctx); }
-static void exterror(Context& ctx, const char* message) { ParseFailed(ctx, message); }
+static int extlex(EXTSTYPE*, Context& ctx) { return ctx.scanner.Next(); }
+/* Nothing is printed: the translation reports the message once the parse has returned. */
+static void exterror(Context& ctx, const char* message) { ctx.parseFailure = message; }
 }
 
 %expect 0

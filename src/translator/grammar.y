@@ -26,10 +26,12 @@ struct Context;
 
 %code {
 #include "translator/actions.h"
+#include "translator/context.h"
 #include "translator/parser_support.h"
 
-static int yylex(YYSTYPE*, Context& ctx) { return NextToken(ctx); }
-static void yyerror(Context& ctx, const char* message) { ParseFailed(ctx, message); }
+static int yylex(YYSTYPE*, Context& ctx) { return ctx.scanner.Next(); }
+/* Nothing is printed: the translation reports the message once the parse has returned. */
+static void yyerror(Context& ctx, const char* message) { ctx.parseFailure = message; }
 }
 
 %expect 0

@@ -1,17 +1,10 @@
-// What the generated parsers need from the rest of the translator.
+// The generated parsers, as the rest of the translator calls them.
 #pragma once
 
 struct Context;
 
-// The parsers' lexer: the scanner's next token.
-int NextToken(Context& ctx);
-// The parsers' error hook: it prints nothing and only remembers the message
-// ("syntax error" or "memory exhausted"), which the translation turns into
-// its diagnostic once the parse has returned.
-void ParseFailed(Context& ctx, const char* message);
-
 // The parsers, one per grammar: 0, or 1 on a syntax error, 2 when the parse
-// stack is exhausted.
+// stack is exhausted; the message is then in ctx.parseFailure.
 int yyparse(Context& ctx);
 int extparse(Context& ctx);
 

@@ -64,7 +64,7 @@ int translate(std::FILE* in, std::FILE* out, std::FILE* messages, const char* fi
     int writeErrno = ctx->out.Errno();
     if (std::fflush(out) != 0 && writeErrno == 0) writeErrno = errno;
     if (writeErrno != 0) {
-        Report(to, options.outputName, std::strerror(writeErrno));
+        Report(to, options.outputName ? options.outputName : "<output>", std::strerror(writeErrno));
         return 2;
     }
     return 0;
