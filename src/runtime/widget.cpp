@@ -349,6 +349,7 @@ int handle(lua_State* L) {
 
 int take_focus(lua_State* L) {
     Fl_Widget* w = self(L, 1);
+    need_display_to_focus(L, w);
     const int taken = w->take_focus();
     raise_pending_error(L);
     lua_pushboolean(L, taken);
@@ -435,6 +436,10 @@ const WidgetClass kClasses[] = {
 };
 
 }  // namespace
+
+void need_display_to_focus(lua_State* L, Fl_Widget* w) {
+    if (w && w->visible_focus() && (w->as_window() || w->window())) need_display(L);
+}
 
 const char* keep_with_widget(lua_State* L, Fl_Widget* w, const char* key, int idx) {
     const char* text = lua_isnil(L, idx) ? nullptr : luaL_checkstring(L, idx);
