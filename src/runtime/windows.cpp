@@ -1,10 +1,15 @@
 // Fl_Window's methods, and the flush() its subclasses make public.
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_RGB_Image.H>
+#include <FL/Fl_Shared_Image.H>
 #include <FL/Fl_Single_Window.H>
 // Fl_X, which knows whether a window waits to be mapped.
 #define FL_INTERNALS
 #include <FL/x.H>
+
+#include <memory>
+#include <vector>
 
 #include "api_support.h"
 #include "callbacks.h"
@@ -142,6 +147,52 @@ int fullscreen_screens(lua_State* L) {
     return 0;
 }
 
+// Icons and shapes take an Fl_RGB_Image: an image of RGB or grey pixels
+// (with or without alpha), as PNG and JPEG files give, read in place. FLTK
+// copies what it needs of it.
+Fl_Shared_Image* check_pixels(lua_State* L, int idx) {
+    Fl_Shared_Image* img = opt_image(L, idx);
+    luaL_argcheck(L, img, idx, "an image");
+    if (img->count() != 1 || img->d() < 1 || img->d() > 4 || !img->data())
+        luaL_argerror(L, idx, "an image of RGB or grey pixels");
+    return img;
+}
+
+struct Pixels : Fl_RGB_Image {
+    explicit Pixels(Fl_Shared_Image* img)
+        : Fl_RGB_Image(reinterpret_cast<const uchar*>(img->data()[0]), img->w(), img->h(), img->d()) {}
+};
+
+// icon(image) and icons(image, ...): the window's icons; icons() none.
+int icon(lua_State* L) {
+    Fl_Window* win = window(L, 2);
+    const Pixels rgb(check_pixels(L, 2));
+    win->icon(&rgb);
+    return 0;
+}
+
+int icons(lua_State* L) {
+    constexpr int kMostIcons = 8;
+    Fl_Window* win = window(L, kMostIcons + 1);
+    for (int i = 2; i <= lua_gettop(L); ++i) check_pixels(L, i);
+    std::vector<std::unique_ptr<Pixels>> images;
+    std::vector<const Fl_RGB_Image*> pointers;
+    for (int i = 2; i <= lua_gettop(L); ++i) {
+        images.push_back(std::make_unique<Pixels>(opt_image(L, i)));
+        pointers.push_back(images.back().get());
+    }
+    win->icons(pointers.data(), static_cast<int>(pointers.size()));
+    return 0;
+}
+
+// shape(image): the window takes the shape of the image's opaque part.
+int shape(lua_State* L) {
+    Fl_Window* win = window(L, 2);
+    const Pixels rgb(check_pixels(L, 2));
+    win->shape(&rgb);
+    return 0;
+}
+
 // make_current() and flush(): drawing into a shown window outside its draw.
 int make_current(lua_State* L) {
     Fl_Window* win = window(L, 1);
@@ -183,6 +234,9 @@ const luaL_Reg kWindowMethods[] = {
     {"hotspot", hotspot},
     {"iconize", iconize},
     {"iconlabel", iconlabel},
+    {"icon", icon},
+    {"icons", icons},
+    {"shape", shape},
     {"cursor", set_cursor<&Fl_Window::cursor>},
     {"default_cursor", set_cursor<&Fl_Window::default_cursor>},
     {"fullscreen_off", fullscreen_off},
