@@ -75,14 +75,34 @@ int clear_border(lua_State* L) {
     return 0;
 }
 
-// hotspot(widget): the window will open with that widget under the pointer.
-// With --tree there is no pointer, and the call is only recorded.
+// hotspot(widget [, offscreen]) or hotspot(x, y [, offscreen]): the window
+// will open with that widget or place under the pointer, inside the screen
+// unless offscreen. With --tree there is no pointer, and the call is only
+// recorded.
 int hotspot(lua_State* L) {
-    Fl_Window* win = window(L, 2);
-    Fl_Widget* w = check_widget(L, 2);
+    Fl_Window* win = window(L, 4);
+    Fl_Widget* w = lua_type(L, 2) == LUA_TNUMBER ? nullptr : check_widget(L, 2);
+    const int x = w ? 0 : check_coordinate(L, 2), y = w ? 0 : check_coordinate(L, 3);
+    const int flag_idx = w ? 3 : 4;
+    const bool offscreen = !lua_isnoneornil(L, flag_idx) && check_flag(L, flag_idx);
     if (tree_mode()) return 0;
     need_display(L);
-    win->hotspot(w);
+    if (w)
+        win->hotspot(w, offscreen);
+    else
+        win->hotspot(x, y, offscreen);
+    return 0;
+}
+
+// label(text [, iconlabel]): the title, and the icon's label with it.
+int label(lua_State* L) {
+    Fl_Window* win = window(L, 3);
+    if (!is_setter(L)) {
+        push_string_or_nil(L, win->label());
+        return 1;
+    }
+    set_label(win, luaL_optstring(L, 2, nullptr));
+    if (lua_gettop(L) >= 3) win->iconlabel(keep_with_widget(L, win, "iconlabel", 3));
     return 0;
 }
 
@@ -233,6 +253,7 @@ const luaL_Reg kWindowMethods[] = {
     {"clear_border", clear_border},
     {"hotspot", hotspot},
     {"iconize", iconize},
+    {"label", label},
     {"iconlabel", iconlabel},
     {"icon", icon},
     {"icons", icons},
