@@ -284,6 +284,11 @@ const luaL_Reg kWindowMethods[] = {
     {nullptr, nullptr},
 };
 
+bool draws_into(const Fl_Window* w) {
+    for (Fl_X* x = Fl_X::first; x; x = x->next)
+        if (x->w == w) return fl_window && (fl_window == x->xid || fl_window == x->other_xid);
+    return false;
+}
 
 const luaL_Reg kDoubleWindowMethods[] = {{"flush", flush<Fl_Double_Window>}, {nullptr, nullptr}};
 const luaL_Reg kSingleWindowMethods[] = {{"flush", flush<Fl_Single_Window>}, {nullptr, nullptr}};

@@ -105,3 +105,14 @@ local clock = fltk:Fl_Clock(0, 0, 50, 50, "")
 clock:value(13, 14, 15)
 check.equal(clock:hour() * 10000 + clock:minute() * 100 + clock:second(), 131415, "clock")
 check.fails_with("out of range", clock.value, clock, math.maxinteger)
+
+-- Drawing outside a draw function reaches a window only while it is shown.
+local shown = fltk:Fl_Double_Window(0, 0, 40, 40, "")
+Fl_Group:current(nil)
+shown:show()
+for _ = 1, 5 do Fl:wait(0.02) end
+shown:make_current()
+fltk.fl_rectf(0, 0, 4, 4, 1)
+Fl:delete_widget(shown)
+Fl:check()
+check.fails_with("nothing to draw on", fltk.fl_rectf, 0, 0, 4, 4, 1)
