@@ -140,6 +140,18 @@ int fl_handle(lua_State* L) {
     return 1;
 }
 
+}  // namespace
+
+void queue_deletion(Fl_Widget* w) {
+    forget_deleted(false);
+    if (held_by_queued(w)) return;
+    gQueued.push_back(w);
+    Fl::watch_widget_pointer(gQueued.back());
+    Fl::delete_widget(w);
+}
+
+namespace {
+
 // Fl:delete_widget(w): deletes the widget, and all it holds, at the next
 // Fl:check() or Fl:wait(). Only widgets the script built can go: the parts
 // FLTK built of a widget go with it, as does a widget inside a group that is
@@ -150,11 +162,7 @@ int fl_delete_widget(lua_State* L) {
     if (!is_bound(w))
         return luaL_argerror(L, 2, lua_pushfstring(L, "%s is a part that FLTK made of another widget",
                                                    class_name(w)));
-    forget_deleted(false);
-    if (held_by_queued(w)) return 0;
-    gQueued.push_back(w);
-    Fl::watch_widget_pointer(gQueued.back());
-    Fl::delete_widget(w);
+    queue_deletion(w);
     return 0;
 }
 

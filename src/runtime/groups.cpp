@@ -1,4 +1,4 @@
-// Groups and windows.
+// Groups: Fl_Group and the groups that arrange their children.
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Menu_Window.H>
 #include <FL/Fl_Group.H>
@@ -12,52 +12,25 @@
 #include <FL/Fl_Window.H>
 #include <FL/Fl_Wizard.H>
 
+#include "callbacks.h"
 #include "classes.h"
 #include "display.h"
-#include "methods.h"
-#include "tree.h"
+#include "group_methods.h"
 
 namespace fluac_lua {
 
 namespace {
 
-// A widget that the group may take as a child: one the script built (FLTK's
-// own parts of a widget stay where FLTK put them), and not the group itself
-// or a group around it.
-Fl_Widget* check_new_child(lua_State* L, Fl_Group* g, int idx) {
-    Fl_Widget* child = check_widget(L, idx);
-    if (!is_bound(child))
-        luaL_argerror(L, idx, lua_pushfstring(L, "%s is a part that FLTK made of another widget",
-                                              class_name(child)));
-    if (child == g || (child->as_group() && child->contains(g)))
-        luaL_argerror(L, idx, "a group cannot contain itself");
-    return child;
+int group_clear(lua_State* L) {
+    group::drop_children(check_call<Fl_Group>(L, 1));
+    return 0;
 }
 
-// Fl_Group
-
-int children(lua_State* L) {
-    Fl_Group* g = check_self<Fl_Group>(L);
-    check_nargs(L, 1);
-    lua_pushinteger(L, g->children());
-    return 1;
-}
-
-// child(i), counted from 0 as in FLTK; nil past the last child.
-int child(lua_State* L) {
-    Fl_Group* g = check_self<Fl_Group>(L);
-    check_nargs(L, 2);
-    const lua_Integer i = luaL_checkinteger(L, 2);
-    push_widget(L, i >= 0 && i < g->children() ? g->child(static_cast<int>(i)) : nullptr);
-    return 1;
-}
-
-// resizable(w): the group itself, one of its children (whose removal FLTK
-// notices) or a group around it (whose deletion deletes the group first);
-// nil for none.
+// resizable(w): the group itself, one of its children (which stops being it
+// when it leaves) or a group around it (whose deletion deletes the group
+// first); nil for none.
 int resizable(lua_State* L) {
-    Fl_Group* g = check_self<Fl_Group>(L);
-    check_nargs(L, 2);
+    Fl_Group* g = check_call<Fl_Group>(L, 2);
     if (!is_setter(L)) {
         push_widget(L, g->resizable());
         return 1;
@@ -69,70 +42,20 @@ int resizable(lua_State* L) {
     return 0;
 }
 
-int group_add(lua_State* L) {
-    Fl_Group* g = check_self<Fl_Group>(L);
-    check_nargs(L, 2);
-    g->add(check_new_child(L, g, 2));
+int add_resizable(lua_State* L) {
+    Fl_Group* g = check_call<Fl_Group>(L, 2);
+    Fl_Widget* w = group::check_new_child(L, g, 2);
+    group::leave_holder(w, g);
+    g->add_resizable(*w);
     return 0;
 }
 
-// Fl_Window
-
-Fl_Window* window(lua_State* L, int most_args) {
-    Fl_Window* win = check_self<Fl_Window>(L);
-    check_nargs(L, most_args);
-    return win;
-}
-
-int shown(lua_State* L) {
-    lua_pushboolean(L, window(L, 1)->shown());
-    return 1;
-}
-
-// size_range(minw, minh [, maxw, maxh]); 0 for a maximum means none.
-int size_range(lua_State* L) {
-    Fl_Window* win = window(L, 5);
-    const auto minw = static_cast<int>(check_range(L, 2, 0, kLargestCoordinate));
-    const auto minh = static_cast<int>(check_range(L, 3, 0, kLargestCoordinate));
-    const auto maxw = static_cast<int>(lua_isnoneornil(L, 4) ? 0 : check_range(L, 4, 0, kLargestCoordinate));
-    const auto maxh = static_cast<int>(lua_isnoneornil(L, 5) ? 0 : check_range(L, 5, 0, kLargestCoordinate));
-    win->size_range(minw, minh, maxw, maxh);
-    return 0;
-}
-
-int xclass(lua_State* L) {
-    Fl_Window* win = window(L, 2);
-    if (!is_setter(L)) {
-        lua_pushstring(L, win->xclass());
-        return 1;
-    }
-    win->xclass(luaL_checkstring(L, 2));  // copied by FLTK
-    return 0;
-}
-
-int set_modal(lua_State* L) {
-    window(L, 1)->set_modal();
-    return 0;
-}
-
-int set_non_modal(lua_State* L) {
-    window(L, 1)->set_non_modal();
-    return 0;
-}
-
-int clear_border(lua_State* L) {
-    window(L, 1)->clear_border();
-    return 0;
-}
-
-// hotspot(widget): the window will open with that widget under the pointer.
-// With --tree there is no pointer, and the call is only recorded.
-int hotspot(lua_State* L) {
-    Fl_Window* win = window(L, 2);
+int focus(lua_State* L) {
+    Fl_Group* g = check_call<Fl_Group>(L, 2);
     Fl_Widget* w = check_widget(L, 2);
-    if (tree_mode()) return 0;
-    need_display(L);
-    win->hotspot(w);
+    need_display_to_focus(L, w);
+    g->focus(w);
+    raise_pending_error(L);
     return 0;
 }
 
@@ -149,50 +72,114 @@ int shown_child(lua_State* L) {
     return 0;
 }
 
-// Fl_Table: its children join the group inside it.
-int table_add(lua_State* L) {
-    Fl_Table* t = check_self<Fl_Table>(L);
-    check_nargs(L, 2);
-    t->add(check_new_child(L, t, 2));
+const luaL_Reg kGroup[] = {
+    FLUAC_GROUP_METHODS(Fl_Group),
+    {"clear", group_clear},
+    {"resizable", resizable},
+    {"add_resizable", add_resizable},
+    {"focus", focus},
+    FLUAC_FLAG(Fl_Group, clip_children),
+    {nullptr, nullptr},
+};
+
+// Fl_Scroll
+
+int scroll_to(lua_State* L) {
+    Fl_Scroll* s = check_call<Fl_Scroll>(L, 3);
+    const int x = check_coordinate(L, 2), y = check_coordinate(L, 3);
+    s->scroll_to(x, y);
     return 0;
 }
 
-const luaL_Reg kGroup[] = {
-    {"children", children},
-    {"child", child},
-    {"resizable", resizable},
-    {"add", group_add},
+const luaL_Reg kScroll[] = {
+    FLUAC_GET(Fl_Scroll, xposition),
+    FLUAC_GET(Fl_Scroll, yposition),
+    FLUAC_INT(Fl_Scroll, scrollbar_size, 0, 1000),
+    {"scroll_to", scroll_to},
     {nullptr, nullptr},
 };
 
-const luaL_Reg kWindow[] = {
-    {"shown", shown},
-    {"size_range", size_range},
-    {"xclass", xclass},
-    {"set_modal", set_modal},
-    {"set_non_modal", set_non_modal},
-    {"clear_border", clear_border},
-    {"hotspot", hotspot},
+// Fl_Pack: FLTK adds the spacing once per child, in int.
+const luaL_Reg kPack[] = {
+    FLUAC_INT(Fl_Pack, spacing, 0, 10000),
+    FLUAC_GET_FLAG(Fl_Pack, horizontal),
     {nullptr, nullptr},
 };
 
-const luaL_Reg kTabs[] = {{"value", shown_child<Fl_Tabs>}, {nullptr, nullptr}};
-const luaL_Reg kWizard[] = {{"value", shown_child<Fl_Wizard>}, {nullptr, nullptr}};
-const luaL_Reg kTable[] = {{"add", table_add}, {nullptr, nullptr}};
+// Fl_Tabs
+
+// client_area([tabh]) -> x, y, w, h: the room the tabs leave to the children.
+int client_area(lua_State* L) {
+    Fl_Tabs* t = check_call<Fl_Tabs>(L, 2);
+    const int tabh = lua_isnoneornil(L, 2) ? 0 : check_coordinate(L, 2);
+    need_display(L);  // to measure the labels
+    int r[4] = {0, 0, 0, 0};
+    t->client_area(r[0], r[1], r[2], r[3], tabh);
+    for (int v : r) lua_pushinteger(L, v);
+    return 4;
+}
+
+// push(): the tab being pressed; push(w) sets it, a child or nil.
+int push(lua_State* L) {
+    Fl_Tabs* t = check_call<Fl_Tabs>(L, 2);
+    if (!is_setter(L)) {
+        push_widget(L, t->push());
+        return 1;
+    }
+    Fl_Widget* w = opt_widget(L, 2);
+    if (w && w->parent() != t) return luaL_argerror(L, 2, "not a tab of these tabs");
+    lua_pushboolean(L, t->push(w));
+    return 1;
+}
+
+// which(x, y): the tab at that place, or nil.
+int which(lua_State* L) {
+    Fl_Tabs* t = check_call<Fl_Tabs>(L, 3);
+    const int x = check_coordinate(L, 2), y = check_coordinate(L, 3);
+    need_display(L);
+    push_widget(L, t->which(x, y));
+    return 1;
+}
+
+const luaL_Reg kTabs[] = {
+    {"value", shown_child<Fl_Tabs>},
+    {"client_area", client_area},
+    {"push", push},
+    {"which", which},
+    {nullptr, nullptr},
+};
+
+// Fl_Tile: position(x, y, new_x, new_y) moves the borders at x and y.
+int tile_position(lua_State* L) {
+    Fl_Tile* t = check_call<Fl_Tile>(L, 5);
+    int p[4];
+    for (int i = 0; i < 4; ++i) p[i] = check_coordinate(L, i + 2);
+    t->position(p[0], p[1], p[2], p[3]);
+    return 0;
+}
+
+const luaL_Reg kTile[] = {{"position", tile_position}, {nullptr, nullptr}};
+
+const luaL_Reg kWizard[] = {
+    {"value", shown_child<Fl_Wizard>},
+    FLUAC_CALL(Fl_Wizard, next),
+    FLUAC_CALL(Fl_Wizard, prev),
+    {nullptr, nullptr},
+};
 
 const WidgetClass kClasses[] = {
     bind<Fl_Group>("Fl_Group", "Fl_Widget", kGroup),
-    bind<Fl_Window>("Fl_Window", "Fl_Group", kWindow),
-    bind<Fl_Double_Window>("Fl_Double_Window", "Fl_Window", kNoMethods),
-    bind<Fl_Single_Window>("Fl_Single_Window", "Fl_Window", kNoMethods),
+    bind<Fl_Window>("Fl_Window", "Fl_Group", kWindowMethods),
+    bind<Fl_Double_Window>("Fl_Double_Window", "Fl_Window", kDoubleWindowMethods),
+    bind<Fl_Single_Window>("Fl_Single_Window", "Fl_Window", kSingleWindowMethods),
     bind<Fl_Menu_Window>("Fl_Menu_Window", "Fl_Single_Window", kNoMethods),
-    bind<Fl_Pack>("Fl_Pack", "Fl_Group", kNoMethods),
-    bind<Fl_Scroll>("Fl_Scroll", "Fl_Group", kNoMethods),
+    bind<Fl_Pack>("Fl_Pack", "Fl_Group", kPack),
+    bind<Fl_Scroll>("Fl_Scroll", "Fl_Group", kScroll),
     bind<Fl_Tabs>("Fl_Tabs", "Fl_Group", kTabs),
-    bind<Fl_Tile>("Fl_Tile", "Fl_Group", kNoMethods),
+    bind<Fl_Tile>("Fl_Tile", "Fl_Group", kTile),
     bind<Fl_Wizard>("Fl_Wizard", "Fl_Group", kWizard),
-    bind<Fl_Table>("Fl_Table", "Fl_Group", kTable),
-    bind<Fl_Table_Row>("Fl_Table_Row", "Fl_Table", kNoMethods),
+    bind<Fl_Table>("Fl_Table", "Fl_Group", kTableMethods),
+    bind<Fl_Table_Row>("Fl_Table_Row", "Fl_Table", kTableRowMethods),
 };
 
 }  // namespace

@@ -4,9 +4,13 @@
 #include <FL/Fl_Shared_Image.H>
 #include <FL/Fl_Window.H>
 
+#include <climits>
+
+#include "api_support.h"
 #include "callbacks.h"
 #include "classes.h"
 #include "display.h"
+#include "member_functions.h"
 #include "methods.h"
 #include "screenshot_hook.h"
 #include "script_structure.h"
@@ -173,6 +177,9 @@ int color(lua_State* L) {
 int show(lua_State* L) {
     Fl_Widget* w = widget_to_show(L, self(L, 1));
     Fl_Window* win = w->as_window();
+    // FLTK makes a window inside a group a subwindow of the window around.
+    if (win && win->parent() && !win->window() && !tree_mode())
+        return luaL_error(L, "%s is inside a group that no window holds", class_name(w));
     if (tree_mode()) note_tree_shown(L, w, true);
     else if (win) need_display(L);
     w->show();
@@ -223,6 +230,142 @@ int get_class_name(lua_State* L) {
     return 1;
 }
 
+// contains(w) and inside(w): whether w is the widget or inside it, and the
+// other way round; nil is in nothing.
+int contains(lua_State* L) {
+    Fl_Widget* w = self(L, 2);
+    lua_pushboolean(L, w->contains(opt_widget(L, 2)));
+    return 1;
+}
+
+int inside(lua_State* L) {
+    Fl_Widget* w = self(L, 2);
+    lua_pushboolean(L, w->inside(opt_widget(L, 2)));
+    return 1;
+}
+
+// damage() gives the bits; damage(bits) or damage(bits, x, y, w, h) adds to them.
+int damage(lua_State* L) {
+    Fl_Widget* w = self(L, 6);
+    if (!is_setter(L)) {
+        lua_pushinteger(L, w->damage());
+        return 1;
+    }
+    const auto bits = static_cast<uchar>(check_range(L, 2, 0, 255));
+    if (lua_gettop(L) <= 2) {
+        w->damage(bits);
+        return 0;
+    }
+    const int x = check_coordinate(L, 3), y = check_coordinate(L, 4),
+              width = check_coordinate(L, 5), height = check_coordinate(L, 6);
+    w->damage(bits, x, y, width, height);
+    return 0;
+}
+
+int clear_damage(lua_State* L) {
+    Fl_Widget* w = self(L, 2);
+    w->clear_damage(static_cast<uchar>(lua_isnoneornil(L, 2) ? 0 : check_range(L, 2, 0, 255)));
+    return 0;
+}
+
+// position(x, y), size(w, h) and damage_resize(x, y, w, h): resize's parts.
+int position(lua_State* L) {
+    Fl_Widget* w = self(L, 3);
+    const int x = check_coordinate(L, 2), y = check_coordinate(L, 3);
+    w->position(x, y);
+    return 0;
+}
+
+int size(lua_State* L) {
+    Fl_Widget* w = self(L, 3);
+    const int width = check_coordinate(L, 2), height = check_coordinate(L, 3);
+    w->size(width, height);
+    return 0;
+}
+
+int damage_resize(lua_State* L) {
+    Fl_Widget* w = self(L, 5);
+    const int x = check_coordinate(L, 2), y = check_coordinate(L, 3),
+              width = check_coordinate(L, 4), height = check_coordinate(L, 5);
+    lua_pushboolean(L, w->damage_resize(x, y, width, height));
+    return 1;
+}
+
+int copy_label(lua_State* L) {
+    Fl_Widget* w = self(L, 2);
+    set_label(w, luaL_optstring(L, 2, nullptr));
+    return 0;
+}
+
+int copy_tooltip(lua_State* L) {
+    self(L, 2)->copy_tooltip(luaL_optstring(L, 2, nullptr));
+    return 0;
+}
+
+// top_window_offset() -> the window, and the widget's place in it.
+int top_window_offset(lua_State* L) {
+    int x = 0, y = 0;
+    Fl_Window* win = self(L, 1)->top_window_offset(x, y);
+    push_widget(L, win);
+    lua_pushinteger(L, x);
+    lua_pushinteger(L, y);
+    return 3;
+}
+
+// measure_label() -> w, h, as the label's font draws it.
+int measure_label(lua_State* L) {
+    Fl_Widget* w = self(L, 1);
+    need_display(L);
+    int width = 0, height = 0;
+    w->measure_label(width, height);
+    lua_pushinteger(L, width);
+    lua_pushinteger(L, height);
+    return 2;
+}
+
+// draw_label(x, y, w, h, align): in a draw function only.
+int draw_label(lua_State* L) {
+    Fl_Widget* w = self(L, 6);
+    const int x = check_coordinate(L, 2), y = check_coordinate(L, 3),
+              width = check_coordinate(L, 4), height = check_coordinate(L, 5);
+    const auto align = static_cast<Fl_Align>(check_range(L, 6, 0, 0xffffffffLL));
+    check_drawing(L);
+    w->draw_label(x, y, width, height, align);
+    return 0;
+}
+
+// draw(): the widget draws itself now, as a group draws a child: in a draw
+// function only.
+int draw(lua_State* L) {
+    Fl_Widget* w = self(L, 1);
+    check_drawing(L);
+    w->draw();
+    raise_pending_error(L);
+    return 0;
+}
+
+// handle(event): the widget handles the event as if FLTK sent it, with the
+// event state as it stands; true when it used it. Handling may show, copy,
+// paste or move the focus, which needs the display.
+int handle(lua_State* L) {
+    Fl_Widget* w = self(L, 2);
+    const int event = static_cast<int>(check_range(L, 2, 0, 255));
+    need_display(L);
+    const int used = w->handle(event);
+    raise_pending_error(L);
+    lua_pushboolean(L, used);
+    return 1;
+}
+
+int take_focus(lua_State* L) {
+    Fl_Widget* w = self(L, 1);
+    need_display_to_focus(L, w);
+    const int taken = w->take_focus();
+    raise_pending_error(L);
+    lua_pushboolean(L, taken);
+    return 1;
+}
+
 const luaL_Reg kWidget[] = {
     {"label", label},
     {"tooltip", tooltip},
@@ -255,6 +398,46 @@ const luaL_Reg kWidget[] = {
     {"active", active},
     {"window", window},
     {"class_name", get_class_name},
+    {"contains", contains},
+    {"inside", inside},
+    {"damage", damage},
+    {"clear_damage", clear_damage},
+    {"position", position},
+    {"size", size},
+    {"damage_resize", damage_resize},
+    {"copy_label", copy_label},
+    {"copy_tooltip", copy_tooltip},
+    {"top_window_offset", top_window_offset},
+    {"measure_label", measure_label},
+    {"draw_label", draw_label},
+    {"draw", draw},
+    {"handle", handle},
+    {"take_focus", take_focus},
+    FLUAC_GET_FLAG(Fl_Widget, active_r),
+    FLUAC_GET_FLAG(Fl_Widget, visible_r),
+    FLUAC_GET_FLAG(Fl_Widget, takesevents),
+    FLUAC_GET_FLAG(Fl_Widget, changed),
+    FLUAC_GET_FLAG(Fl_Widget, output),
+    FLUAC_GET_FLAG(Fl_Widget, is_label_copied),
+    FLUAC_GET_FLAG(Fl_Widget, test_shortcut),
+    FLUAC_GET_FLAG(Fl_Widget, use_accents_menu),
+    FLUAC_FLAG(Fl_Widget, visible_focus),
+    FLUAC_INT(Fl_Widget, argument, LONG_MIN, LONG_MAX),
+    FLUAC_COLOR(Fl_Widget, color2),
+    FLUAC_CALL(Fl_Widget, set_active),
+    FLUAC_CALL(Fl_Widget, clear_active),
+    FLUAC_CALL(Fl_Widget, set_changed),
+    FLUAC_CALL(Fl_Widget, clear_changed),
+    FLUAC_CALL(Fl_Widget, set_output),
+    FLUAC_CALL(Fl_Widget, clear_output),
+    FLUAC_CALL(Fl_Widget, set_visible),
+    FLUAC_CALL(Fl_Widget, clear_visible),
+    FLUAC_CALL(Fl_Widget, set_visible_focus),
+    FLUAC_CALL(Fl_Widget, clear_visible_focus),
+    FLUAC_CALL(Fl_Widget, redraw_label),
+    FLUAC_GET_WIDGET(Fl_Widget, as_group),
+    FLUAC_GET_WIDGET(Fl_Widget, as_window),
+    FLUAC_GET_WIDGET(Fl_Widget, top_window),
     {nullptr, nullptr},
 };
 
@@ -264,6 +447,19 @@ const WidgetClass kClasses[] = {
 };
 
 }  // namespace
+
+void need_display_to_focus(lua_State* L, Fl_Widget* w) {
+    if (w && w->visible_focus() && (w->as_window() || w->window())) need_display(L);
+}
+
+const char* keep_with_widget(lua_State* L, Fl_Widget* w, const char* key, int idx) {
+    const char* text = lua_isnil(L, idx) ? nullptr : luaL_checkstring(L, idx);
+    push_widget_data(L, w, true);
+    lua_pushvalue(L, idx);
+    lua_setfield(L, -2, key);
+    lua_pop(L, 1);
+    return text;
+}
 
 std::span<const WidgetClass> core_classes() { return kClasses; }
 
