@@ -13,6 +13,7 @@
 #include <FL/Fl_Wizard.H>
 
 #include "classes.h"
+#include "custom_widgets.h"
 #include "display.h"
 #include "methods.h"
 #include "tree.h"
@@ -162,6 +163,7 @@ const luaL_Reg kGroup[] = {
     {"child", child},
     {"resizable", resizable},
     {"add", group_add},
+    FLUAC_CUSTOM_GROUP_METHODS,
     {nullptr, nullptr},
 };
 

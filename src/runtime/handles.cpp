@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "classes.h"
+#include "custom_widgets.h"
 #include "menu_entries.h"
 
 namespace fluac_lua {
@@ -99,6 +100,7 @@ void delete_bound_widgets() {
 
 const luaL_Reg kWidgetMetamethods[] = {
     {"__index", handle_index},
+    {"__newindex", set_widget_hook},
     {"__gc", handle_gc},
     {"__tostring", handle_tostring},
     {nullptr, nullptr},

@@ -6,6 +6,7 @@
 
 #include "callbacks.h"
 #include "classes.h"
+#include "custom_widgets.h"
 #include "display.h"
 #include "methods.h"
 #include "screenshot_hook.h"
@@ -255,6 +256,7 @@ const luaL_Reg kWidget[] = {
     {"active", active},
     {"window", window},
     {"class_name", get_class_name},
+    FLUAC_CUSTOM_WIDGET_METHODS,
     {nullptr, nullptr},
 };
 
