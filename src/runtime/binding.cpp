@@ -13,6 +13,7 @@
 #include "classes.h"
 #include "constants.h"
 #include "container.h"
+#include "custom_widgets.h"
 #include "display.h"
 #include "handles.h"
 #include "menu_entries.h"
@@ -137,6 +138,18 @@ int fl_handle(lua_State* L) {
     return 1;
 }
 
+}  // namespace
+
+void queue_deletion(Fl_Widget* w) {
+    forget_deleted(false);
+    if (held_by_queued(w)) return;
+    gQueued.push_back(w);
+    Fl::watch_widget_pointer(gQueued.back());
+    Fl::delete_widget(w);
+}
+
+namespace {
+
 // Fl:delete_widget(w): deletes the widget, and all it holds, at the next
 // Fl:check() or Fl:wait(). Only widgets the script built can go: the parts
 // FLTK built of a widget go with it, as does a widget inside a group that is
@@ -147,11 +160,7 @@ int fl_delete_widget(lua_State* L) {
     if (!is_bound(w))
         return luaL_argerror(L, 2, lua_pushfstring(L, "%s is a part that FLTK made of another widget",
                                                    class_name(w)));
-    forget_deleted(false);
-    if (held_by_queued(w)) return 0;
-    gQueued.push_back(w);
-    Fl::watch_widget_pointer(gQueued.back());
-    Fl::delete_widget(w);
+    if (!postpone_deletion(w)) queue_deletion(w);
     return 0;
 }
 
@@ -229,6 +238,7 @@ void open_binding(lua_State* L) {
 void close_binding() {
     close_handles();
     forget_deleted(true);
+    forget_postponed_deletions();
     close_group_table();
     close_structure();
     forget_pending_error();

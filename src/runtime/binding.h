@@ -4,11 +4,17 @@
 
 #include <lua.hpp>
 
+class Fl_Widget;
+
 namespace fluac_lua {
 
 void open_binding(lua_State* L);
 // Before lua_close: widgets that outlive the state must not reach it.
 void close_binding();
+
+// Queues a widget the script built for deletion at the next Fl:check() or
+// Fl:wait(), unless a widget queued already holds it.
+void queue_deletion(Fl_Widget* w);
 
 // In screenshot mode Fl:run() ends the script by raising this value.
 bool is_stop_signal(lua_State* L, int idx);

@@ -5,8 +5,10 @@
 
 #include <cstring>
 #include <initializer_list>
+#include <list>
 
 #include "api_support.h"
+#include "binding.h"
 #include "callbacks.h"
 #include "display.h"
 #include "methods.h"
@@ -14,6 +16,18 @@
 namespace fluac_lua {
 
 namespace {
+
+int gRunning = 0;                    // hooks running, on any widget
+std::list<Fl_Widget*> gPostponed;  // watched
+
+void queue_postponed() {
+    while (!gPostponed.empty()) {
+        Fl_Widget* w = gPostponed.front();
+        Fl::release_widget_pointer(gPostponed.front());
+        gPostponed.pop_front();
+        if (w) queue_deletion(w);
+    }
+}
 
 // The widget data's fields holding the hooks.
 const char* hook_field(Hook h) { return h == kDrawHook ? "draw_hook" : "handle_hook"; }
@@ -44,8 +58,10 @@ bool run_hook(Fl_Widget* w, BoundWidget* b, HookCall& c) {
     Fl_Widget_Tracker alive(w);
     const unsigned char was = b->running;
     b->running |= c.hook;
+    ++gRunning;
     call_protected(call_hook, w, &c);
     if (alive.exists()) b->running = was;
+    if (--gRunning == 0) queue_postponed();
     return true;
 }
 
@@ -116,6 +132,21 @@ Fl_Widget* check_child(lua_State* L, Fl_Group* g, int idx) {
 }
 
 }  // namespace
+
+bool postpone_deletion(Fl_Widget* w) {
+    if (!gRunning) return false;
+    for (Fl_Widget* p : gPostponed)
+        if (p == w) return true;
+    gPostponed.push_back(w);
+    Fl::watch_widget_pointer(gPostponed.back());
+    return true;
+}
+
+void forget_postponed_deletions() {
+    for (Fl_Widget*& w : gPostponed) Fl::release_widget_pointer(w);
+    gPostponed.clear();
+    gRunning = 0;
+}
 
 bool run_draw_hook(Fl_Widget* w, BoundWidget* b) {
     HookCall c{kDrawHook, 0, 0};

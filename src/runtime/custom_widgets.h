@@ -14,7 +14,16 @@
 
 #include <lua.hpp>
 
+class Fl_Widget;
+
 namespace fluac_lua {
+
+// While a hook runs, FLTK's frames below it may hold the widget, or others:
+// Fl:delete_widget then waits for the hooks to return before it queues the
+// widget, so that no Fl:check() inside a hook deletes what FLTK is using.
+// True when the deletion is postponed so.
+bool postpone_deletion(Fl_Widget* w);
+void forget_postponed_deletions();
 
 // __newindex of widget handles: w.draw = f, w.handle = f.
 int set_widget_hook(lua_State* L);

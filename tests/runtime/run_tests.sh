@@ -54,6 +54,7 @@ lua_test loop
 lua_test dialogs
 lua_test text_buffer "$work/files"
 lua_test drawing
+lua_test custom_widgets
 lua_test files "$work/files"
 
 # The command line and its messages.
