@@ -44,6 +44,22 @@ check.equal(pixels_of(group)(30, 20), green, "the class's draw from the hook")
 group.draw = nil
 check.equal(pixels_of(group)(1, 1), blue, "nil gives back the class's draw")
 
+-- Every widget class draws with its class's own drawing, unshown, on an
+-- image surface.
+local not_widgets = { Fl_Text_Buffer = true, Fl_Preferences = true, Fl_File_Chooser = true,
+                      Fl_Native_File_Chooser = true, Fl_Image_Surface = true }
+local drawn = 0
+for name, make in pairs(fltk) do
+  if type(make) == "function" and name:match("^Fl_") and not not_widgets[name] then
+    local w = make(fltk, 0, 0, W, H, "label")
+    Fl_Group:current(nil)
+    pixels_of(w)
+    Fl:delete_widget(w)
+    drawn = drawn + 1
+  end
+end
+assert(drawn > 80, "widget classes drawn: " .. drawn)
+
 -- Events: the hook gets each one, its result is the widget's answer, and
 -- handle() inside it is the class's handling (a button takes a push).
 local win = fltk:Fl_Double_Window(0, 0, 100, 60)
