@@ -201,7 +201,7 @@ int widget_draw(lua_State* L) {
 }
 
 // handle(event): the widget's hook, or in it (and with none) its class's
-// handling, which needs the display. Returns FLTK's 0 or 1.
+// handling, which needs the display. True when the event was used.
 int widget_handle(lua_State* L) {
     Fl_Widget* w = self_with<Fl_Widget>(L, {2});
     const int event = static_cast<int>(check_range(L, 2, 0, 255));
@@ -214,7 +214,7 @@ int widget_handle(lua_State* L) {
         result = b ? b->class_handle(event) : w->handle(event);
     }
     raise_pending_error(L);
-    lua_pushinteger(L, result);
+    lua_pushboolean(L, result);
     return 1;
 }
 
