@@ -1,7 +1,6 @@
--- Widgets whose draw and handle are Lua functions: what they draw (read back
--- from an image surface), the events they get, the class's own drawing and
--- handling called from inside them, their errors, and a widget deleted while
--- its own handle runs.
+-- Widgets whose draw and handle are Lua functions: what they draw, the
+-- events they get, the class's own drawing and handling inside them, errors,
+-- and a widget deleted while its own handle runs.
 local check = dofile(arg[1] .. "/check.lua")
 
 local W, H = 40, 30
@@ -18,7 +17,7 @@ local function pixels_of(w)
     return ("%d,%d,%d"):format(pixels:byte(i, i + 2))
   end
 end
-local white, red, blue, green = "255,255,255", "255,0,0", "0,0,255", "0,255,0"
+local red, blue, green = "255,0,0", "0,0,255", "0,255,0"
 
 -- A group drawn by Lua: its class's box, a red square, then its children,
 -- one of which draws itself in Lua with no call to its class's drawing.
@@ -74,8 +73,7 @@ button.handle = function(self, event)
 end
 win:show()
 Fl:check()
-Fl:event_x(20)
-Fl:event_y(20)
+Fl:event_x(20) Fl:event_y(20)
 check.equal(Fl:handle(fltk.FL_PUSH, win), 1, "a push the class takes")
 Fl:handle(fltk.FL_RELEASE, win)
 check.equal(pressed, 1, "the class's handling clicked the button")
@@ -95,8 +93,7 @@ display:set_current()
 -- hides) goes once the hook has returned to FLTK, not inside it.
 local alive_in_hook
 button.handle = function(self)
-  Fl:delete_widget(self)
-  Fl:check()
+  Fl:delete_widget(self) Fl:check()
   alive_in_hook = pcall(self.x, self)
   return 1
 end
