@@ -13,6 +13,7 @@
 #include "classes.h"
 #include "constants.h"
 #include "container.h"
+#include "custom_widgets.h"
 #include "display.h"
 #include "handles.h"
 #include "menu_entries.h"
@@ -162,7 +163,7 @@ int fl_delete_widget(lua_State* L) {
     if (!is_bound(w))
         return luaL_argerror(L, 2, lua_pushfstring(L, "%s is a part that FLTK made of another widget",
                                                    class_name(w)));
-    queue_deletion(w);
+    if (!postpone_deletion(w)) queue_deletion(w);
     return 0;
 }
 
@@ -247,6 +248,7 @@ void open_binding(lua_State* L) {
 void close_binding() {
     close_handles();
     forget_deleted(true);
+    forget_postponed_deletions();
     close_group_table();
     close_structure();
     forget_pending_error();

@@ -12,8 +12,8 @@ void open_binding(lua_State* L);
 // Before lua_close: widgets that outlive the state must not reach it.
 void close_binding();
 
-// Deletes a widget the script built, with all it holds, at the next
-// Fl:check() or Fl:wait() (as Fl:delete_widget does).
+// Queues a widget the script built for deletion at the next Fl:check() or
+// Fl:wait(), unless a widget queued already holds it.
 void queue_deletion(Fl_Widget* w);
 
 // In screenshot mode Fl:run() ends the script by raising this value.

@@ -1,4 +1,5 @@
 // fluac-lua [--screenshot OUT.png | --tree] SCRIPT.lua [ARGS...]
+// fluac-lua --reference
 //
 // Runs a Lua script written by fluac (or by hand) with real FLTK widgets.
 #include <FL/Fl.H>
@@ -14,6 +15,7 @@
 
 #include "binding.h"
 #include "preview.h"
+#include "reference.h"
 #include "screenshot.h"
 #include "screenshot_hook.h"
 #include "screenshot_run.h"
@@ -23,10 +25,12 @@ namespace {
 
 const char kUsage[] =
     "usage: fluac-lua [--screenshot OUT.png | --tree] SCRIPT.lua [ARGS...]\n"
+    "       fluac-lua --reference\n"
     "Runs a Lua script that builds an FLTK user interface (such as one written by fluac).\n"
     "With --screenshot, writes the first window the script shows as a PNG once it is\n"
     "drawn, and exits instead of entering the event loop. With --tree, needs no display:\n"
-    "draws nothing, and Fl:run() prints the widget tree the script built.\n";
+    "draws nothing, and Fl:run() prints the widget tree the script built.\n"
+    "With --reference, prints every class, method, function and constant of the binding.\n";
 
 void report(const std::string& file, const std::string& message) {
     std::fprintf(stderr, "fluac-lua: %s: %s\n", file.c_str(), message.c_str());
@@ -69,6 +73,13 @@ int parse(int argc, char** argv, Options& o) {
     if (i < argc && std::strcmp(argv[i], "--version") == 0) {
         std::puts("fluac-lua " FLUAC_VERSION);
         return 0;
+    }
+    if (i < argc && std::strcmp(argv[i], "--reference") == 0) {
+        if (i + 1 < argc) {
+            std::fputs(kUsage, stderr);
+            return 2;
+        }
+        return fluac_lua::print_reference(stdout);
     }
     if (i < argc && std::strcmp(argv[i], "--screenshot") == 0) {
         if (i + 1 >= argc) {
