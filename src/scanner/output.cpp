@@ -9,6 +9,8 @@ int gOutputErrno = 0;
 Sink gSink = Sink::Script;
 Sink gCallSink = Sink::Script;
 std::string gCaptured;
+std::vector<int>* gSourceLines = nullptr;
+const int* gSourceLine = nullptr;
 
 namespace output_detail {
 char pending[kCapacity];
@@ -30,6 +32,26 @@ std::string diverted;
 // A menu label's first byte is still to come (a leading "_" means a divider to add).
 bool atLabelStart = false;
 
+// The source lines of diverted text, given to its newlines when it is written again.
+std::size_t divertLines = 0;
+std::vector<int> replay;
+std::size_t replayed = 0;
+
+bool lineBegun = false;  // a byte of the script's current line has been written
+int lineBegan = 0;       // the input's line then
+
+void NoteNewlines(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!lineBegun) {
+            lineBegun = true;
+            lineBegan = replayed < replay.size() ? replay[replayed++] : *gSourceLine;
+        }
+        if (text[i] != '\n') continue;
+        gSourceLines->push_back(lineBegan);
+        lineBegun = false;
+    }
+}
+
 void Put(const char* data, std::size_t size) {
     if (size == 0) return;
     if (fwrite(data, 1, size, gParserOutput) != size && gOutputErrno == 0)
@@ -38,6 +60,7 @@ void Put(const char* data, std::size_t size) {
 }
 
 void WriteRaw(std::string_view text) {
+    if (gSourceLines) NoteNewlines(text);
     if (text.size() > kCapacity - used) {
         FlushOutput();
         if (text.size() >= kCapacity) {
@@ -144,6 +167,7 @@ void BeginDivert() {
     diverting = true;
     divertStart = used;
     diverted.clear();
+    if (gSourceLines) divertLines = gSourceLines->size();
 }
 
 void CloseDivert() {
@@ -154,6 +178,12 @@ std::string EndDivert() {
     diverted.append(pending + divertStart, used - divertStart);
     used = divertStart;
     diverting = false;
+    if (gSourceLines) {
+        replay.erase(replay.begin(), replay.begin() + static_cast<std::ptrdiff_t>(replayed));
+        replayed = 0;
+        replay.insert(replay.end(), gSourceLines->begin() + static_cast<std::ptrdiff_t>(divertLines), gSourceLines->end());
+        gSourceLines->resize(divertLines);
+    }
     return std::move(diverted);
 }
 
@@ -181,4 +211,19 @@ void EndTextSink() {
 bool AtLineStart() {
     if (diverting && used == divertStart) return diverted.empty() || diverted.back() == '\n';
     return used ? pending[used - 1] == '\n' : handedAtLineStart;
+}
+
+void ResetOutput() {
+    used = 0;
+    gOutputErrno = 0;
+    handedAtLineStart = true;
+    diverting = false;
+    divertStart = 0;
+    diverted.clear();
+    atLabelStart = false;
+    replay.clear();
+    replayed = 0;
+    lineBegun = false;
+    SetCallSink(Sink::Script);
+    gCaptured.clear();
 }

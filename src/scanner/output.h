@@ -12,9 +12,16 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 extern FILE* gParserOutput;     // the Lua script being written
 extern int gOutputErrno;        // errno of the first failed write to it, or 0
+// While not null, each line of the script appends to it the value *gSourceLine
+// had when the line was begun.
+extern std::vector<int>* gSourceLines;
+extern const int* gSourceLine;
+// Puts the output state back to its start, before a translation.
+void ResetOutput();
 
 // Where written text goes. The specified translation only ever writes
 // straight into the script; the extended and layout-only modes also turn
@@ -48,7 +55,7 @@ void WriteToSink(std::string_view text);   // through any sink but Script
 // Writes text through the current sink.
 inline void WriteText(std::string_view text) {
     using namespace output_detail;
-    if (gSink != Sink::Script) return WriteToSink(text);
+    if (gSink != Sink::Script || gSourceLines) return WriteToSink(text);
     const std::size_t n = text.size();
     if (n > kShort || used > kCapacity - kShort) return WriteLong(text);
     char* to = pending + used;
@@ -74,7 +81,7 @@ inline void WriteText(std::string_view text) {
 
 inline void WriteChar(char c) {
     using namespace output_detail;
-    if (gSink != Sink::Script || used == kCapacity) return WriteText(std::string_view(&c, 1));
+    if (gSink != Sink::Script || used == kCapacity || gSourceLines) return WriteText(std::string_view(&c, 1));
     pending[used++] = c;
 }
 

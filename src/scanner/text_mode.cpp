@@ -145,9 +145,9 @@ static int EndWordValue() {
 // newline, so they keep the line count (flex's own counting would look at
 // every lexeme).
 int ScanNewline() {
-    ++yylineno;
-    if (breakOnWhiteSpace) return EndWordValue();
-    return pureText ? CopiedChar() : 0;
+    const int token = breakOnWhiteSpace ? EndWordValue() : pureText ? CopiedChar() : 0;
+    ++yylineno;  // after the copy, which ends a line of the script on this line
+    return token;
 }
 
 // space
@@ -212,11 +212,15 @@ void ScanBraceEscape(char c) {
 
 // CR-LF: a newline, copied as a plain newline
 int ScanCrLf() {
+    int token = 0;
+    if (breakOnWhiteSpace) {
+        token = EndWordValue();
+    } else if (pureText) {
+        Copy("\n");
+        token = TEXT;
+    }
     ++yylineno;
-    if (breakOnWhiteSpace) return EndWordValue();
-    if (!pureText) return 0;
-    Copy("\n");
-    return TEXT;
+    return token;
 }
 
 extern "C" int yywrap() {
