@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "callbacks.h"
+#include "script_structure.h"
 #include "translator/translate.h"
 
 namespace fluac_lua {
@@ -49,12 +51,16 @@ bool translate(const std::string& text, bool layout_only, FlScript& fl) {
     return true;
 }
 
+bool compile(lua_State* L, const FlScript& fl) {
+    return luaL_loadbufferx(L, fl.script.data(), fl.script.size(), chunk_name(fl).c_str(), "t") == LUA_OK;
+}
+
 // The message of the script's first Lua error, or empty when it compiles.
 std::string compile_error(const FlScript& fl) {
     lua_State* L = luaL_newstate();
     if (!L) return "cannot create a Lua state";
     std::string error;
-    if (!load_fl(L, fl)) error = fl_message(fl, lua_tostring(L, -1));
+    if (!compile(L, fl)) error = fl_message(fl, lua_tostring(L, -1));
     lua_close(L);
     return error;
 }
@@ -112,13 +118,15 @@ bool prepare_fl(const char* path, bool layout_only, bool quiet_fallback, FlScrip
     return false;
 }
 
-bool load_fl(lua_State* L, const FlScript& fl) {
-    return luaL_loadbufferx(L, fl.script.data(), fl.script.size(), chunk_name(fl).c_str(), "t") == LUA_OK;
-}
-
-void push_fl_message_handler(lua_State* L, const FlScript& fl) {
+int load_fl(lua_State* L, const FlScript& fl) {
     lua_pushlightuserdata(L, const_cast<FlScript*>(&fl));
     lua_pushcclosure(L, message_handler, 1);
+    set_callback_message_handler(L, -1);
+    const int handler = lua_gettop(L);
+    give_chunk_text(chunk_name(fl), fl.script);
+    if (compile(L, fl)) return handler;
+    report_lua_error(L, fl.path, &fl);
+    return 0;
 }
 
 std::string fl_message(const FlScript& fl, const char* message) {

@@ -23,12 +23,11 @@ struct FlScript {
 // false after printing the translation's or Lua's message.
 bool prepare_fl(const char* path, bool layout_only, bool quiet_fallback, FlScript& fl);
 
-// Loads the prepared script onto the stack as a chunk (it compiled before).
-bool load_fl(lua_State* L, const FlScript& fl);
-
-// Pushes a message handler for lua_pcall that gives an error without a
-// position the position of the script's innermost running line.
-void push_fl_message_handler(lua_State* L, const FlScript& fl);
+// Loads the prepared script onto the stack as a chunk, above a message
+// handler for lua_pcall (that callbacks use too) that gives an error without
+// a position the position of the script's innermost running line. Returns
+// the handler's index, or 0 after reporting Lua's error.
+int load_fl(lua_State* L, const FlScript& fl);
 
 // The message with a leading position in the script replaced by the file's.
 std::string fl_message(const FlScript& fl, const char* message);

@@ -144,13 +144,8 @@ int run(lua_State* L, int argc, char** argv, const Options& o, const fluac_lua::
     fluac_lua::open_binding(L);
     int handler = 0;
     if (fl) {
-        fluac_lua::push_fl_message_handler(L, *fl);
-        fluac_lua::set_callback_message_handler(L, -1);
-        handler = lua_gettop(L);
-        if (!fluac_lua::load_fl(L, *fl)) {
-            fluac_lua::report_lua_error(L, o.script, fl);
-            return 1;
-        }
+        handler = fluac_lua::load_fl(L, *fl);
+        if (!handler) return 1;
     } else if (FILE* f = std::fopen(o.script, "r")) {
         std::fclose(f);
         if (luaL_loadfile(L, o.script) != LUA_OK) {

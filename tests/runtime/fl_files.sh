@@ -3,9 +3,9 @@
 # code, or its layout alone when that code is not Lua; errors named by the
 # file's lines; --watch rebuilding the window as the file is saved. Needs an
 # X server for --watch.
-# usage: fl_files.sh FLUAC_LUA FLUAC SOURCE_DIR WORK_DIR
+# usage: fl_files.sh FLUAC_LUA FLUAC SOURCE_DIR WORK_DIR [REAL_DIR]
 set -u
-fluac_lua=$1 fluac=$2 src=$3 work=$4
+fluac_lua=$1 fluac=$2 src=$3 work=$4 real=${5:-}
 [ -n "${XVFB_STARTED:-}" ] && : >"$XVFB_STARTED"
 mkdir -p "$work"
 cd "$work" || exit 1
@@ -47,13 +47,22 @@ end}
 FL
 }
 
-# The same tree as the script fluac writes, with its Lua code or without.
-for mode in "" --layout-only; do
-    "$fluac" -x $mode "$src/examples/settings_dialog.fl" two_steps.lua
+# The same tree as the script fluac writes, with its Lua code or without;
+# for the real files, without when fluac-lua says (in one line) that their
+# code is not Lua.
+same_tree() {  # FILE.fl [--layout-only]
+    "$fluac_lua" --tree $2 "$1" >direct.tree 2>direct.err
+    mode=$2 said=$(cat direct.err)
+    case "$said" in *"so only its layout runs") mode=--layout-only said=$(sed 1d direct.err) ;; esac
+    "$fluac" -x $mode "$1" two_steps.lua 2>/dev/null </dev/null
     "$fluac_lua" --tree two_steps.lua >expected.tree 2>&1
-    "$fluac_lua" --tree $mode "$src/examples/settings_dialog.fl" >actual.tree 2>&1
-    check "tree $mode" "$(cat actual.tree)" "$(cat expected.tree)"
-done
+    check "tree of $(basename "$1") $mode" "$said$(cat direct.tree)" "$(cat expected.tree)"
+}
+same_tree "$src/examples/settings_dialog.fl" ""
+same_tree "$src/examples/settings_dialog.fl" --layout-only
+if [ -n "$real" ] && [ -d "$real" ]; then
+    for fl in "$real"/*.fl; do same_tree "$fl" ""; done
+fi
 
 # NAME BODY TRIGGER STATUS MESSAGE: one run's status and standard error.
 run_case() {
