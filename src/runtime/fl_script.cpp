@@ -13,24 +13,23 @@ namespace fluac_lua {
 
 namespace {
 
-// Where a message's leading "FILE:LINE: " ends, or 0 without one.
-std::size_t position_end(const char* message, std::size_t* colon = nullptr, long* line = nullptr) {
-    const char* c = std::strchr(message, ':');
-    if (!c || c == message || std::memchr(message, '\n', static_cast<std::size_t>(c - message))) return 0;
-    const char* p = c + 1;
-    if (!std::isdigit(static_cast<unsigned char>(*p))) return 0;
+// The length of ":LINE: " at the start of `text`, or 0 when it is not there.
+std::size_t line_part(std::string_view text, long* line) {
+    std::size_t i = 1;
     long n = 0;
-    for (; std::isdigit(static_cast<unsigned char>(*p)); ++p) n = n < 100000000 ? n * 10 + (*p - '0') : n;
-    if (p[0] != ':' || p[1] != ' ') return 0;
-    if (colon) *colon = static_cast<std::size_t>(c - message);
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+        n = n < 100000000 ? n * 10 + (text[i] - '0') : n;
+    if (text.empty() || text[0] != ':' || i == 1 || text.substr(i, 2) != ": ") return 0;
     if (line) *line = n;
-    return static_cast<std::size_t>(p + 2 - message);
+    return i + 2;
 }
 
-// Whether Lua's name of a chunk (which shortens long paths to "...TAIL") is the file's.
-bool names_file(std::string_view id, const std::string& path) {
-    if (id == path) return true;
-    return id.size() > 3 && id.substr(0, 3) == "..." && path.ends_with(id.substr(3));
+// Whether the message begins with "FILE:LINE: ".
+bool has_position(std::string_view message) {
+    const std::size_t colon = message.find(':');
+    if (colon == 0 || colon == std::string_view::npos || message.substr(0, colon).find('\n') != std::string_view::npos)
+        return false;
+    return line_part(message.substr(colon), nullptr) != 0;
 }
 
 std::string chunk_name(const FlScript& fl) { return "@" + fl.path; }
@@ -56,17 +55,20 @@ bool compile(lua_State* L, const FlScript& fl) {
 }
 
 // The message of the script's first Lua error, or empty when it compiles.
-std::string compile_error(const FlScript& fl) {
+std::string compile_error(FlScript& fl) {
     lua_State* L = luaL_newstate();
     if (!L) return "cannot create a Lua state";
     std::string error;
+    lua_Debug ar;
+    if (luaL_loadbuffer(L, "", 0, chunk_name(fl).c_str()) == LUA_OK && lua_getinfo(L, ">S", &ar))
+        fl.chunk_id = ar.short_src;
     if (!compile(L, fl)) error = fl_message(fl, lua_tostring(L, -1));
     lua_close(L);
     return error;
 }
 
 void print_message(const std::string& file, const std::string& message) {
-    if (position_end(message.c_str()))
+    if (has_position(message))
         std::fprintf(stderr, "fluac-lua: %s\n", message.c_str());
     else
         std::fprintf(stderr, "fluac-lua: %s: %s\n", file.c_str(), message.c_str());
@@ -75,7 +77,7 @@ void print_message(const std::string& file, const std::string& message) {
 int message_handler(lua_State* L) {
     const auto* fl = static_cast<const FlScript*>(lua_touserdata(L, lua_upvalueindex(1)));
     const char* message = lua_type(L, 1) == LUA_TSTRING ? lua_tostring(L, 1) : nullptr;
-    if (!message || position_end(message)) return 1;
+    if (!message || has_position(message)) return 1;
     const std::string chunk = chunk_name(*fl);
     lua_Debug ar;
     for (int level = 1; lua_getstack(L, level, &ar); ++level) {
@@ -130,12 +132,13 @@ int load_fl(lua_State* L, const FlScript& fl) {
 }
 
 std::string fl_message(const FlScript& fl, const char* message) {
-    std::size_t colon = 0;
+    std::string_view text = message;
     long line = 0;
-    const std::size_t end = position_end(message, &colon, &line);
-    if (!end || !names_file(std::string_view(message, colon), fl.path)) return message;
+    if (!text.starts_with(fl.chunk_id)) return message;
+    const std::size_t n = line_part(text.substr(fl.chunk_id.size()), &line);
+    if (n == 0) return message;
     if (line >= 1 && static_cast<std::size_t>(line) <= fl.lines.size()) line = fl.lines[static_cast<std::size_t>(line) - 1];
-    return fl.path + ":" + std::to_string(line) + ": " + (message + end);
+    return fl.path + ":" + std::to_string(line) + ": " + std::string(text.substr(fl.chunk_id.size() + n));
 }
 
 void report_lua_error(lua_State* L, const std::string& file, const FlScript* fl) {

@@ -12,6 +12,7 @@ namespace fluac_lua {
 
 struct FlScript {
     std::string path;
+    std::string chunk_id;      // Lua's name for the chunk in messages (a long path is shortened)
     std::string script;
     std::vector<int> lines;    // the file's line of each script line, from script line 1
     bool layout_only = false;  // the translation without the file's code

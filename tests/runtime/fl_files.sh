@@ -64,19 +64,22 @@ if [ -n "$real" ] && [ -d "$real" ]; then
     for fl in "$real"/*.fl; do same_tree "$fl" ""; done
 fi
 
-# NAME BODY TRIGGER STATUS MESSAGE: one run's status and standard error.
+# NAME BODY TRIGGER STATUS MESSAGE: one run's status and standard error. The
+# path is longer than the chunk names Lua writes in full.
+case=$(printf '%060d' 0)/case.fl
+mkdir -p "$(dirname "$case")"
 run_case() {
-    ui "$2" "$3" Case >case.fl
-    "$fluac_lua" --tree case.fl >case.tree 2>case.err
-    check "$1" "$? $(cat case.err)" "$4 $5"
+    ui "$2" "$3" Case >"$case"
+    "$fluac_lua" --tree "$case" >case.tree 2>case.err
+    check "$1" "$? $(cat case.err)" "$4 fluac-lua: $case:$5"
 }
-run_case callback_error 'error("boom")' 'btn:do_callback()' 1 "fluac-lua: case.fl:15: boom"
+run_case callback_error 'error("boom")' 'btn:do_callback()' 1 "15: boom"
 run_case binding_error 'w:label(nil, 1, 2, 3)' 'btn:do_callback()' 1 \
-    "fluac-lua: case.fl:15: bad argument #2 to 'label' (no more than 2 arguments expected, got 5)"
-run_case code_error 'n = n + 1' 'n = nil .. 1' 1 "fluac-lua: case.fl:20: attempt to concatenate a nil value"
+    "15: bad argument #2 to 'label' (no more than 2 arguments expected, got 5)"
+run_case code_error 'n = n + 1' 'n = nil .. 1' 1 "20: attempt to concatenate a nil value"
 run_case cpp_code 'n++;' 'btn->hide();' 0 \
-    "fluac-lua: case.fl:15: syntax error near '+'; the file's code is not Lua, so only its layout runs"
-"$fluac" -x --layout-only case.fl layout.lua && "$fluac_lua" --tree layout.lua >layout.tree
+    "15: syntax error near '+'; the file's code is not Lua, so only its layout runs"
+"$fluac" -x --layout-only "$case" layout.lua && "$fluac_lua" --tree layout.lua >layout.tree
 check cpp_code_tree "$(cat case.tree)" "$(cat layout.tree)"
 ui 'n = n + 1' '' Case | sed 's/xywh {10 10 100 30}/xywh {10 10 {/' >broken.fl
 "$fluac_lua" --tree broken.fl >/dev/null 2>case.err
