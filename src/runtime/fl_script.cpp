@@ -7,6 +7,7 @@
 
 #include "callbacks.h"
 #include "script_structure.h"
+#include "tree.h"
 #include "translator/translate.h"
 
 namespace fluac_lua {
@@ -126,6 +127,15 @@ int load_fl(lua_State* L, const FlScript& fl) {
     set_callback_message_handler(L, -1);
     const int handler = lua_gettop(L);
     give_chunk_text(chunk_name(fl), fl.script);
+    if (tree_mode()) {
+        lua_createtable(L, static_cast<int>(fl.lines.size()), 0);
+        for (std::size_t i = 0; i < fl.lines.size(); ++i) {
+            lua_pushinteger(L, fl.lines[i]);
+            lua_rawseti(L, -2, static_cast<lua_Integer>(i) + 1);
+        }
+        give_source_lines(L, chunk_name(fl).c_str(), -1);
+        lua_pop(L, 1);
+    }
     if (compile(L, fl)) return handler;
     report_lua_error(L, fl.path, &fl);
     return 0;
