@@ -1,4 +1,5 @@
 // Writes to the output script.
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 
@@ -32,24 +33,29 @@ std::string diverted;
 // A menu label's first byte is still to come (a leading "_" means a divider to add).
 bool atLabelStart = false;
 
-// The source lines of diverted text, given to its newlines when it is written again.
+// The source lines of diverted text, for when it is written again.
 std::size_t divertLines = 0;
 std::vector<int> replay;
-std::size_t replayed = 0;
 
 bool lineBegun = false;  // a byte of the script's current line has been written
 int lineBegan = 0;       // the input's line then
 
 void NoteNewlines(std::string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    // Diverted text comes back in one write (changed within its lines at
+    // most): a write of whole lines, as many as it had, takes their lines.
+    const bool replaying = !lineBegun && !replay.empty() && text.back() == '\n' &&
+                           static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) == replay.size();
+    std::size_t next = 0;
+    for (char c : text) {
         if (!lineBegun) {
             lineBegun = true;
-            lineBegan = replayed < replay.size() ? replay[replayed++] : *gSourceLine;
+            lineBegan = replaying ? replay[next++] : *gSourceLine;
         }
-        if (text[i] != '\n') continue;
+        if (c != '\n') continue;
         gSourceLines->push_back(lineBegan);
         lineBegun = false;
     }
+    if (replaying) replay.clear();
 }
 
 void Put(const char* data, std::size_t size) {
@@ -179,8 +185,6 @@ std::string EndDivert() {
     used = divertStart;
     diverting = false;
     if (gSourceLines) {
-        replay.erase(replay.begin(), replay.begin() + static_cast<std::ptrdiff_t>(replayed));
-        replayed = 0;
         replay.insert(replay.end(), gSourceLines->begin() + static_cast<std::ptrdiff_t>(divertLines), gSourceLines->end());
         gSourceLines->resize(divertLines);
     }
@@ -222,7 +226,6 @@ void ResetOutput() {
     diverted.clear();
     atLabelStart = false;
     replay.clear();
-    replayed = 0;
     lineBegun = false;
     SetCallSink(Sink::Script);
     gCaptured.clear();
