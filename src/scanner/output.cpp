@@ -43,7 +43,7 @@ int lineBegan = 0;       // the input's line then
 void NoteNewlines(std::string_view text) {
     // Diverted text comes back in one write (changed within its lines at
     // most): a write of whole lines, as many as it had, takes their lines.
-    const bool replaying = !lineBegun && !replay.empty() && text.back() == '\n' &&
+    const bool replaying = !lineBegun && !replay.empty() && !text.empty() && text.back() == '\n' &&
                            static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) == replay.size();
     std::size_t next = 0;
     for (char c : text) {
