@@ -16,7 +16,11 @@ void close_binding();
 // Fl:wait(), unless a widget queued already holds it.
 void queue_deletion(Fl_Widget* w);
 
-// In screenshot mode Fl:run() ends the script by raising this value.
+// With --watch, Fl:run() ends the script, and the program runs the event
+// loop itself, rebuilding the widgets as the file changes.
+void enable_watch_mode();
+
+// In screenshot and watch mode Fl:run() ends the script by raising this value.
 bool is_stop_signal(lua_State* L, int idx);
 
 }  // namespace fluac_lua

@@ -218,7 +218,7 @@ void EmitWidgetClass(Context& ctx) {
     ctx.classes.inGroupClass = !window;
     if (window) ctx.widget.type = ctx.classes.attribute;
     OpenGroup(ctx);
-    ctx.out.WriteText(WindowCallsFor(calls, ctx.widget.identifier, window));
+    ctx.out.WriteDiverted(WindowCallsFor(calls, ctx.widget.identifier, window));
 }
 
 // widget_class: after its child block
@@ -434,7 +434,7 @@ void WriteEntryAdd(Context& ctx, const std::string& path, int flags) {
     Emit(ctx.out, "%s:add(%s,%d,%s,%s,%d)", menu.currentMenubar, path, menu.itemShortcut, menu.itemCallback,
          menu.itemUserdata, flags);
     ctx.out.WriteText(variable ? "]\n" : "\n");
-    ctx.out.WriteText(ctx.menu.entryCalls);
+    ctx.out.WriteDiverted(ctx.menu.entryCalls);
     ctx.menu.entryCalls.clear();
     // What follows the menu sees the name the entry had in the file.
     if (!ctx.widget.named) DefaultWidgetName(ctx);
