@@ -13,7 +13,7 @@
 #include <climits>
 
 #include "classes.h"
-#include "methods.h"
+#include "member_functions.h"
 
 namespace fluac_lua {
 
@@ -37,6 +37,11 @@ const luaL_Reg kButton[] = {
     {"value", value},
     {"down_box", down_box<Fl_Button>},
     {"shortcut", shortcut},
+    FLUAC_COLOR(Fl_Button, down_color),
+    // set() and clear() tell whether the value changed.
+    FLUAC_GET_FLAG(Fl_Button, set),
+    FLUAC_GET_FLAG(Fl_Button, clear),
+    FLUAC_CALL(Fl_Button, setonly),
     {nullptr, nullptr},
 };
 

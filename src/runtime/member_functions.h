@@ -43,6 +43,15 @@ int flag_property(lua_State* L, Get get, Set set) {
     return 0;
 }
 
+// Two finite numbers: bounds(a, b), range(a, b), angles(a, b), ...
+template <class T, void (T::*Set)(double, double)>
+int set_pair(lua_State* L) {
+    T* t = check_call<T>(L, 3);
+    const double a = check_finite(L, 2), b = check_finite(L, 3);
+    (t->*Set)(a, b);
+    return 0;
+}
+
 // For FLTK functions that keep the text they are given: the string at `idx`
 // (or nil) is kept in the widget's data under `key` as long as the widget
 // lives, and returned (null for nil).
