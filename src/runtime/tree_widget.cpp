@@ -7,6 +7,7 @@
 // tree; after one, it looks for the address among the tree's items again.
 #include "tree_widget.h"
 
+#include <FL/Fl_Preferences.H>
 #include <FL/Fl_Shared_Image.H>
 #include <FL/Fl_Tree.H>
 #include <FL/Fl_Tree_Item.H>
@@ -353,6 +354,13 @@ int icon(lua_State* L) {
     return 0;
 }
 
+// load(prefs): the groups and entries of the preferences, as items.
+int load(lua_State* L) {
+    Fl_Tree* t = tree_call(L, 2);
+    with_preferences(L, 2, [](Fl_Preferences& prefs, void* tree) { static_cast<Fl_Tree*>(tree)->load(prefs); }, t);
+    return 0;
+}
+
 int show_self(lua_State* L) {
     tree_call(L, 1)->show_self();
     return 0;
@@ -553,6 +561,7 @@ const luaL_Reg kTreeMethods[] = {
     {"usericon", icon<&Fl_Tree::usericon, &Fl_Tree::usericon>},
     {"openicon", icon<&Fl_Tree::openicon, &Fl_Tree::openicon>},
     {"closeicon", icon<&Fl_Tree::closeicon, &Fl_Tree::closeicon>},
+    {"load", load},
     {"show_self", show_self},
     {"recalc_tree", recalc_tree},
     FLUAC_INT(Fl_Tree, item_labelfont, 0, kLastFont),
