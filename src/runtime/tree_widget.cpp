@@ -5,6 +5,9 @@
 // widget handle and the item's address, and trusts the address only while
 // no call that may free items has run since it last found the item in its
 // tree; after one, it looks for the address among the tree's items again.
+// Each item a handle names gets a serial number as its user data (which Lua
+// does not reach), so that an item made later at the same address is not
+// taken for the freed one.
 #include "tree_widget.h"
 
 #include <FL/Fl_Preferences.H>
@@ -13,6 +16,7 @@
 #include <FL/Fl_Tree_Item.H>
 
 #include <climits>
+#include <cstdint>
 #include <string>
 
 #include "callbacks.h"
@@ -29,10 +33,12 @@ const char kItemClass[] = "Fl_Tree_Item";
 
 // Counts the calls that may have freed items.
 unsigned long gFreeings = 1;
+uintptr_t gLastSerial = 0;
 
 struct ItemHandle {
     Fl_Tree_Item* item;
-    unsigned long checked;  // gFreeings when the item was last found; 0 for never
+    uintptr_t serial;       // the item's user data
+    unsigned long checked;  // gFreeings when the item was last found
 };
 
 bool holds(Fl_Tree* tree, const Fl_Tree_Item* item) {
@@ -41,13 +47,14 @@ bool holds(Fl_Tree* tree, const Fl_Tree_Item* item) {
     return false;
 }
 
-// Pushes a handle of an item of `tree` (the widget handle at tree_idx), or
-// nil. `sure` says that the item was just found in the tree.
-void push_item(lua_State* L, int tree_idx, Fl_Tree_Item* item, bool sure = true) {
+// Pushes a handle of a live item of `tree` (the widget handle at tree_idx),
+// or nil.
+void push_item(lua_State* L, int tree_idx, Fl_Tree_Item* item) {
     if (!item) return lua_pushnil(L);
     tree_idx = lua_absindex(L, tree_idx);
+    if (!item->user_data()) item->user_data(reinterpret_cast<void*>(++gLastSerial));
     auto* h = static_cast<ItemHandle*>(lua_newuserdatauv(L, sizeof(ItemHandle), 1));
-    *h = {item, sure ? gFreeings : 0};
+    *h = {item, reinterpret_cast<uintptr_t>(item->user_data()), gFreeings};
     luaL_setmetatable(L, kItemClass);
     lua_pushvalue(L, tree_idx);
     lua_setiuservalue(L, -2, 1);
@@ -61,7 +68,8 @@ Fl_Tree_Item* check_handle(lua_State* L, int idx, Fl_Tree** tree_out = nullptr) 
     lua_pop(L, 1);
     if (!tree) luaL_argerror(L, idx, "the item's tree has been deleted");
     if (h->checked != gFreeings) {
-        if (!holds(tree, h->item)) luaL_argerror(L, idx, "the item has been removed from its tree");
+        if (!holds(tree, h->item) || reinterpret_cast<uintptr_t>(h->item->user_data()) != h->serial)
+            luaL_argerror(L, idx, "the item has been removed from its tree");
         h->checked = gFreeings;
     }
     if (tree_out) *tree_out = tree;
@@ -463,7 +471,7 @@ ITEM_PROPERTY(labelbgcolor, kLastColor, Fl_Color)
 int i_eq(lua_State* L) {
     auto* a = static_cast<ItemHandle*>(luaL_checkudata(L, 1, kItemClass));
     auto* b = static_cast<ItemHandle*>(luaL_checkudata(L, 2, kItemClass));
-    lua_pushboolean(L, a->item == b->item);
+    lua_pushboolean(L, a->serial == b->serial);
     return 1;
 }
 
