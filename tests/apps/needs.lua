@@ -14,6 +14,7 @@ local needs = {
     Fl_Box = {"redraw", "color", "=draw", "=handle"},
   },
 }
+needs.editor_files = needs.text_editor
 local missing = {}
 local app = assert(needs[arg[1]], "unknown application")
 for class, methods in pairs(app) do
