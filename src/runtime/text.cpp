@@ -62,11 +62,8 @@ int buffer(lua_State* L) {
 int highlight_data(lua_State* L) {
     auto* t = check_self<Fl_Text_Display>(L);
     check_nargs(L, 3);
-    Fl_Text_Buffer* styles = lua_isnil(L, 2) ? nullptr : check_text_buffer(L, 2);
-    if (!styles) {
-        t->highlight_data(nullptr, nullptr, 0, 'A', nullptr, nullptr);
-        return 0;
-    }
+    // FLTK uses the style buffer at once, so none would crash it.
+    Fl_Text_Buffer* styles = check_text_buffer(L, 2);
     luaL_checktype(L, 3, LUA_TTABLE);
     const lua_Integer n = luaL_len(L, 3);
     if (n < 1 || n > 'z' - 'A') return luaL_argerror(L, 3, "1 to 57 styles expected");
