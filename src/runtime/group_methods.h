@@ -3,11 +3,14 @@
 #pragma once
 
 #include <FL/Fl_Group.H>
+#include <FL/Fl_Table.H>
+#include <FL/Fl_Table_Row.H>
 
 #include <algorithm>
 #include <climits>
 
 #include "binding.h"
+#include "classes.h"
 #include "container.h"
 #include "member_functions.h"
 
@@ -24,6 +27,19 @@ inline Fl_Widget* check_new_child(lua_State* L, Fl_Group* g, int idx) {
     if (child == g || (child->as_group() && child->contains(g)))
         luaL_argerror(L, idx, "a group cannot contain itself");
     return child;
+}
+
+// A widget leaving the group that holds it stops being its resizable:
+// FLTK 1.3 would keep it, and reach it once deleted.
+inline void leave_holder(Fl_Widget* w, const Fl_Group* next) {
+    Fl_Group* holder = w->parent();
+    if (holder && holder != next && holder->resizable() == w) holder->resizable(holder);
+}
+
+template <class G>
+void take_out(G* g, Fl_Widget* w) {
+    leave_holder(w, nullptr);
+    g->remove(*w);
 }
 
 template <class G>
@@ -52,7 +68,9 @@ int find(lua_State* L) {
 template <class G>
 int add(lua_State* L) {
     G* g = check_call<G>(L, 2);
-    g->add(*check_new_child(L, g, 2));
+    Fl_Widget* w = check_new_child(L, g, 2);
+    leave_holder(w, g);
+    g->add(*w);
     return 0;
 }
 
@@ -62,6 +80,7 @@ template <class G>
 int insert(lua_State* L) {
     G* g = check_call<G>(L, 3);
     Fl_Widget* w = check_new_child(L, g, 2);
+    leave_holder(w, g);
     if (to_widget(L, 3)) {
         g->insert(*w, check_widget(L, 3));
         return 0;
@@ -88,7 +107,7 @@ int remove(lua_State* L) {
     if (!is_bound(w))
         return luaL_argerror(L, 2, lua_pushfstring(L, "%s is a part that FLTK made of another widget",
                                                    class_name(w)));
-    g->remove(*w);
+    take_out(g, w);
     return 0;
 }
 
@@ -100,7 +119,7 @@ void drop_children(G* g) {
     for (int i = g->children(); i-- > 0;) {
         Fl_Widget* w = g->child(i);
         if (!is_bound(w)) continue;
-        g->remove(*w);
+        take_out(g, w);
         queue_deletion(w);
     }
 }
@@ -136,6 +155,13 @@ int end(lua_State* L) {
 
 
 namespace fluac_lua {
+
+// Tables are built with their callback's context set (tables.cpp).
+template <>
+Fl_Widget* make_widget<Fl_Table>(int x, int y, int w, int h, const char* name, const char* lua_class);
+template <>
+Fl_Widget* make_widget<Fl_Table_Row>(int x, int y, int w, int h, const char* name,
+                                     const char* lua_class);
 
 // The method tables of the classes groups.cpp binds that live in files of
 // their own.

@@ -25,9 +25,9 @@ int group_clear(lua_State* L) {
     return 0;
 }
 
-// resizable(w): the group itself, one of its children (whose removal FLTK
-// notices) or a group around it (whose deletion deletes the group first);
-// nil for none.
+// resizable(w): the group itself, one of its children (which stops being it
+// when it leaves) or a group around it (whose deletion deletes the group
+// first); nil for none.
 int resizable(lua_State* L) {
     Fl_Group* g = check_call<Fl_Group>(L, 2);
     if (!is_setter(L)) {
@@ -43,7 +43,9 @@ int resizable(lua_State* L) {
 
 int add_resizable(lua_State* L) {
     Fl_Group* g = check_call<Fl_Group>(L, 2);
-    g->add_resizable(*group::check_new_child(L, g, 2));
+    Fl_Widget* w = group::check_new_child(L, g, 2);
+    group::leave_holder(w, g);
+    g->add_resizable(*w);
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "handles.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Group.H>
 #include <FL/Fl_Shared_Image.H>
 #include <FL/Fl_Widget.H>
 
@@ -226,6 +227,8 @@ void forget_widget(Fl_Widget* w) {
     release_menu_images(w);
     // FLTK would go on sending every event to a deleted window that grabbed them.
     if (Fl::grab() && Fl::grab() == w->as_window()) Fl::grab(nullptr);
+    // Nor does FLTK 1.3 forget a group's resizable child when it goes.
+    if (Fl_Group* p = w->parent(); p && p->resizable() == w) p->resizable(p);
     lua_State* L = gState;
     if (!L) return;
     push_registry_table(L, kHolders);

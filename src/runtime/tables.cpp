@@ -139,7 +139,31 @@ int row_type(lua_State* L) {
         });
 }
 
+void no_callback(Fl_Widget*, void*) {}
+
+// FLTK 1.3 leaves the context of a table's callback unset until its first
+// callback, so that callback_context() would read an undefined value.
+template <class T>
+Fl_Widget* make_table(int x, int y, int w, int h, const char* name, const char* lua_class) {
+    auto* t = new Bound<T>(x, y, w, h, name, lua_class);
+    t->callback(no_callback);
+    t->do_callback(Fl_Table::CONTEXT_NONE, -1, -1);
+    t->callback(Fl_Widget::default_callback);
+    return t;
+}
+
 }  // namespace
+
+template <>
+Fl_Widget* make_widget<Fl_Table>(int x, int y, int w, int h, const char* name, const char* lua_class) {
+    return make_table<Fl_Table>(x, y, w, h, name, lua_class);
+}
+
+template <>
+Fl_Widget* make_widget<Fl_Table_Row>(int x, int y, int w, int h, const char* name,
+                                     const char* lua_class) {
+    return make_table<Fl_Table_Row>(x, y, w, h, name, lua_class);
+}
 
 const luaL_Reg kTableMethods[] = {
     FLUAC_GROUP_METHODS(Fl_Table),

@@ -21,6 +21,7 @@
 #include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Value_Output.H>
 #include <FL/Fl_Value_Slider.H>
+#include <FL/Fl_Window.H>
 
 #include <cfloat>
 #include <climits>
@@ -171,11 +172,17 @@ int slider_size(lua_State* L) {
 
 // A spinner's type and colours are its input's: Fl_Spinner's own type(),
 // color() and selection_color() hide Fl_Widget's. Its type is
-// FL_FLOAT_INPUT (1) or FL_INT_INPUT (2); -1, as for every widget, keeps it.
+// FL_FLOAT_INPUT (1) or FL_INT_INPUT (2); -1, as for every widget, keeps it,
+// and no type of a window may go to the input. Setting it gives the spinner
+// a fixed-point format.
 int spinner_type(lua_State* L) {
     return int_property<Fl_Spinner>(
-        L, -1, 255, [](Fl_Spinner* s) { return s->type(); },
-        [](Fl_Spinner* s, long long t) { if (t >= 0) s->type(static_cast<uchar>(t)); });
+        L, -1, FL_WINDOW - 1, [](Fl_Spinner* s) { return s->type(); },
+        [L](Fl_Spinner* s, long long t) {
+            if (t < 0) return;
+            for (double v : {s->value(), s->minimum(), s->maximum()}) check_fits(L, "%f", v, 2);
+            s->type(static_cast<uchar>(t));
+        });
 }
 
 int spinner_color(lua_State* L) {

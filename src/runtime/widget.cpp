@@ -177,6 +177,9 @@ int color(lua_State* L) {
 int show(lua_State* L) {
     Fl_Widget* w = widget_to_show(L, self(L, 1));
     Fl_Window* win = w->as_window();
+    // FLTK makes a window inside a group a subwindow of the window around.
+    if (win && win->parent() && !win->window() && !tree_mode())
+        return luaL_error(L, "%s is inside a group that no window holds", class_name(w));
     if (tree_mode()) note_tree_shown(L, w, true);
     else if (win) need_display(L);
     w->show();

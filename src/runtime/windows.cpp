@@ -85,6 +85,7 @@ int hotspot(lua_State* L) {
 int iconize(lua_State* L) {
     Fl_Window* win = window(L, 1);
     if (tree_mode()) return 0;
+    if (win->parent()) return luaL_error(L, "only a window outside groups can be iconized");
     need_display(L);
     win->iconize();
     note_window_shown(win);
