@@ -1,6 +1,7 @@
 #include "menu_entries.h"
 
 #include <FL/Enumerations.H>
+#include <FL/Fl.H>
 #include <FL/Fl_Image.H>
 #include <FL/Fl_Input_Choice.H>
 #include <FL/Fl_Menu_.H>
@@ -339,7 +340,7 @@ int e_test_shortcut(lua_State* L) {
     return 1;
 }
 
-// popup(x, y [, title]), pulldown(x, y, w, h [, title]): the level that
+// popup(x, y [, title]), pulldown(x, y, w, h): the level that
 // starts at this entry as a menu of its own, shown until the user chooses;
 // the entry chosen (its callback not run), or nil.
 int e_popup(lua_State* L) {
@@ -348,21 +349,19 @@ int e_popup(lua_State* L) {
     Fl_Menu_* m = entry_menu(L, 1, &i);
     const int x = check_coordinate(L, 2), y = check_coordinate(L, 3);
     const char* title = luaL_optstring(L, 4, nullptr);
-    need_display(L);
+    need_popup_window(L);
     push_entry_handle(L, 1, found_index(m, m->menu()[i].popup(x, y, title, nullptr, m)));
     return 1;
 }
 
 int e_pulldown(lua_State* L) {
-    check_nargs(L, 6);
+    check_nargs(L, 5);
     int i = 0;
     Fl_Menu_* m = entry_menu(L, 1, &i);
     const int x = check_coordinate(L, 2), y = check_coordinate(L, 3);
     const int w = check_coordinate(L, 4), h = check_coordinate(L, 5);
-    const char* title = luaL_optstring(L, 6, nullptr);
-    need_display(L);
+    need_popup_window(L);
     const Fl_Menu_Item* chosen = m->menu()[i].pulldown(x, y, w, h, nullptr, m, nullptr, 0);
-    (void)title;
     push_entry_handle(L, 1, found_index(m, chosen));
     return 1;
 }
@@ -427,6 +426,11 @@ int add_menu_path(Fl_Menu_* m, const char* path, int shortcut, Fl_Callback* call
     const Fl_Menu_Item* a = m->menu();
     return insert_entry(m, a ? level_end(a, first) : 0, parts.back(), shortcut, callback, data,
                         flags);
+}
+
+void need_popup_window(lua_State* L) {
+    need_display(L);
+    if (!Fl::first_window()) luaL_error(L, "a menu pops up only while a window is shown");
 }
 
 void push_entry_handle(lua_State* L, int menu_idx, int i) {

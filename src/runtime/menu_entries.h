@@ -34,6 +34,9 @@ int menu_array(lua_State* L);
 // Pushes the handle of the entry at FLTK's index i of the menu whose widget
 // handle is at menu_idx; nil for i < 0.
 void push_entry_handle(lua_State* L, int menu_idx, int i);
+// Before a menu pops up: the display, and a shown window for FLTK's grab,
+// which would crash without one.
+void need_popup_window(lua_State* L);
 // Fl_Input_Choice's methods, which are mostly its menu's.
 extern const luaL_Reg kInputChoiceMethods[];
 // Called when FLTK is about to delete a bound widget: entries that show an

@@ -279,7 +279,7 @@ int global(lua_State* L) {
 int popup(lua_State* L) {
     auto* m = check_self<Fl_Menu_Button>(L);
     check_nargs(L, 1);
-    need_display(L);
+    need_popup_window(L);
     if (!m->menu()) return lua_pushnil(L), 1;
     const int i = index_of(m, m->popup());
     raise_pending_error(L);
