@@ -270,9 +270,10 @@ int displayed(lua_State* L) {
     return 1;
 }
 
-// Scrolling to a line: topline, middleline, bottomline, make_visible.
+// Calls on one line that lay the lines out: topline, middleline,
+// bottomline, make_visible, remove_icon.
 template <void (Fl_Browser::*Scroll)(int)>
-int scroll_to(lua_State* L) {
+int line_call(lua_State* L) {
     auto* b = check_self<Fl_Browser>(L);
     check_nargs(L, 2);
     const int line = check_line(L, 2, b);
@@ -287,7 +288,7 @@ int topline(lua_State* L) {
         check_nargs(L, 1);
         return lua_pushinteger(L, b->topline()), 1;
     }
-    return scroll_to<static_cast<void (Fl_Browser::*)(int)>(&Fl_Browser::topline)>(L);
+    return line_call<static_cast<void (Fl_Browser::*)(int)>(&Fl_Browser::topline)>(L);
 }
 
 // lineposition(line, pos): pos is Fl_Browser.TOP, BOTTOM or MIDDLE.
@@ -313,15 +314,6 @@ int icon(lua_State* L) {
     Fl_Shared_Image* image = opt_image(L, 3);
     need_display(L);
     b->icon(line, image);
-    return 0;
-}
-
-int remove_icon(lua_State* L) {
-    auto* b = check_self<Fl_Browser>(L);
-    check_nargs(L, 2);
-    const int line = check_line(L, 2, b);
-    need_display(L);
-    b->remove_icon(line);
     return 0;
 }
 
@@ -478,12 +470,12 @@ const luaL_Reg kBrowser[] = {
     {"visible", visible},
     {"displayed", displayed},
     {"topline", topline},
-    {"middleline", scroll_to<&Fl_Browser::middleline>},
-    {"bottomline", scroll_to<&Fl_Browser::bottomline>},
-    {"make_visible", scroll_to<&Fl_Browser::make_visible>},
+    {"middleline", line_call<&Fl_Browser::middleline>},
+    {"bottomline", line_call<&Fl_Browser::bottomline>},
+    {"make_visible", line_call<&Fl_Browser::make_visible>},
     {"lineposition", lineposition},
     {"icon", icon},
-    {"remove_icon", remove_icon},
+    {"remove_icon", line_call<&Fl_Browser::remove_icon>},
     {"format_char", char_property<&Fl_Browser::format_char, &Fl_Browser::format_char>},
     {"column_char", char_property<&Fl_Browser::column_char, &Fl_Browser::column_char>},
     {"column_widths", column_widths},

@@ -7,6 +7,7 @@
 #include <FL/Fl_Menu_.H>
 #include <FL/Fl_Shared_Image.H>
 
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -249,23 +250,26 @@ int found_index(Fl_Menu_* m, const Fl_Menu_Item* found) {
     return static_cast<int>(found - m->menu());
 }
 
+// Pushes the entry that find(entry) gives in the same menu, or nil.
+template <class Find>
+int push_found(lua_State* L, Find find) {
+    int i = 0;
+    Fl_Menu_* m = entry_menu(L, 1, &i);
+    push_entry_handle(L, 1, found_index(m, find(m->menu()[i])));
+    return 1;
+}
+
 // next([n]): the n-th entry after this one on its level (submenus skipped),
 // or nil past the end; first() is the entry itself, or the next visible.
 int e_next(lua_State* L) {
     check_nargs(L, 2);
-    int i = 0;
-    Fl_Menu_* m = entry_menu(L, 1, &i);
-    const int n = lua_isnoneornil(L, 2) ? 1 : static_cast<int>(check_range(L, 2, 0, m->size()));
-    push_entry_handle(L, 1, found_index(m, m->menu()[i].next(n)));
-    return 1;
+    const int n = lua_isnoneornil(L, 2) ? 1 : static_cast<int>(check_range(L, 2, 0, INT_MAX));
+    return push_found(L, [n](const Fl_Menu_Item& e) { return e.next(n); });
 }
 
 int e_first(lua_State* L) {
     check_nargs(L, 1);
-    int i = 0;
-    Fl_Menu_* m = entry_menu(L, 1, &i);
-    push_entry_handle(L, 1, found_index(m, m->menu()[i].first()));
-    return 1;
+    return push_found(L, [](const Fl_Menu_Item& e) { return e.first(); });
 }
 
 // size(): the entries from this one to the end of its level, that end
@@ -326,18 +330,12 @@ int e_measure(lua_State* L) {
 // test_shortcut, of its submenus too) whose shortcut the current event is.
 int e_find_shortcut(lua_State* L) {
     check_nargs(L, 1);
-    int i = 0;
-    Fl_Menu_* m = entry_menu(L, 1, &i);
-    push_entry_handle(L, 1, found_index(m, m->menu()[i].find_shortcut()));
-    return 1;
+    return push_found(L, [](const Fl_Menu_Item& e) { return e.find_shortcut(); });
 }
 
 int e_test_shortcut(lua_State* L) {
     check_nargs(L, 1);
-    int i = 0;
-    Fl_Menu_* m = entry_menu(L, 1, &i);
-    push_entry_handle(L, 1, found_index(m, m->menu()[i].test_shortcut()));
-    return 1;
+    return push_found(L, [](const Fl_Menu_Item& e) { return e.test_shortcut(); });
 }
 
 // popup(x, y [, title]), pulldown(x, y, w, h): the level that
