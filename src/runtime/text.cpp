@@ -14,6 +14,7 @@
 #include "methods.h"
 #include "text_buffer.h"
 #include "text_callbacks.h"
+#include "tree.h"
 
 namespace fluac_lua {
 
@@ -25,9 +26,19 @@ namespace {
 Fl_Text_Display* with_buffer(lua_State* L, int most) {
     auto* t = check_self<Fl_Text_Display>(L);
     check_nargs(L, most);
-    if (!t->buffer()) luaL_error(L, "the text display has no buffer");
     need_display(L);
+    if (!t->buffer()) luaL_error(L, "the text display has no buffer");
     return t;
+}
+
+// Keeps the value at idx in the display's Lua data under `key`: FLTK keeps
+// the pointer, and collecting the value would delete what it points to.
+void keep(lua_State* L, Fl_Text_Display* t, const char* key, int idx) {
+    idx = lua_absindex(L, idx);
+    push_widget_data(L, t, true);
+    lua_pushvalue(L, idx);
+    lua_setfield(L, -2, key);
+    lua_pop(L, 1);
 }
 
 // A position in the buffer: 0 to its length.
@@ -39,19 +50,22 @@ int opt_flag(lua_State* L, int idx, bool dflt) {
     return lua_isnoneornil(L, idx) ? dflt : check_flag(L, idx);
 }
 
-// buffer([buf]): the text shown. The display's Lua data keeps the buffer
-// object, whose collection would delete the buffer.
+// buffer([buf]): the text shown. FLTK lays the text out at once, which
+// needs the display; with --tree, which opens none and draws nothing, the
+// display only keeps the buffer for the getter.
 int buffer(lua_State* L) {
     auto* t = check_self<Fl_Text_Display>(L);
     check_nargs(L, 2);
     if (!is_setter(L)) {
-        push_text_buffer(L, t->buffer());
+        if (!tree_mode()) return push_text_buffer(L, t->buffer()), 1;
+        push_widget_data(L, t, false);
+        if (lua_istable(L, -1)) lua_getfield(L, -1, "buffer");
         return 1;
     }
     Fl_Text_Buffer* b = lua_isnil(L, 2) ? nullptr : check_text_buffer(L, 2);
-    push_widget_data(L, t, true);
-    lua_pushvalue(L, 2);
-    lua_setfield(L, -2, "buffer");
+    keep(L, t, "buffer", 2);
+    if (tree_mode()) return 0;
+    need_display(L);
     t->buffer(b);
     return 0;
 }
@@ -81,11 +95,9 @@ int highlight_data(lua_State* L) {
         e.attr = 0;
         lua_pop(L, 4);
     }
-    push_widget_data(L, t, true);
-    lua_pushvalue(L, 2);
-    lua_setfield(L, -2, "style_buffer");
-    lua_pushvalue(L, -2);
-    lua_setfield(L, -2, "style_table");
+    need_display(L);
+    keep(L, t, "style_buffer", 2);
+    keep(L, t, "style_table", -1);
     t->highlight_data(styles, table, static_cast<int>(n), 'A', nullptr, nullptr);
     return 0;
 }
