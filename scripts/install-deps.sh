@@ -9,6 +9,8 @@ need="g++ cmake make flex bison libgtest-dev lua5.4 clang libclang-rt-dev groff-
 need="$need liblua5.4-dev libfltk1.3-dev libpng-dev fluid xvfb xauth fonts-dejavu-core"
 # the example applications driven as a person would
 need="$need xdotool"
+# the Lua module built and installed by luarocks make
+need="$need luarocks"
 missing=""
 for pkg in $need; do
     if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then

@@ -13,10 +13,10 @@ fail=0
 
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "install failed"; exit 1; }
 
-# Everything lands in bin/, share/man/man1/ and share/doc/fluac/examples/ (the
-# applications in folders of their own).
+# Everything lands in bin/, share/man/man1/, share/doc/fluac/examples/ (the
+# applications in folders of their own) and Lua's folder of the prefix.
 ( cd "$prefix" && find . -type f | sort ) >"$prefix.files"
-stray=$(grep -v -E '^\./(bin/[^/]+|share/man/man1/[^/]+\.1|share/doc/fluac/examples/([^/]+/)?[^/]+)$' "$prefix.files")
+stray=$(grep -v -E '^\./(bin/[^/]+|share/man/man1/[^/]+\.1|share/doc/fluac/examples/([^/]+/)?[^/]+|lib/lua/5\.4/fltk\.so)$' "$prefix.files")
 [ -z "$stray" ] || { echo "installed outside the expected places:"; echo "$stray"; fail=1; }
 for f in bin/fluac share/man/man1/fluac.1; do
     [ -f "$prefix/$f" ] || { echo "missing: $f"; fail=1; }
@@ -43,6 +43,14 @@ if [ -x "$build/src/runtime/fluac-lua" ]; then
         head -c 8 "$prefix/editor.png" | od -An -c | grep -q 'P   N   G' ||
             { echo "installed fluac-lua wrote no PNG"; fail=1; }
     fi
+fi
+
+# The Lua module, where it is built: lua5.4 finds it in the prefix's folder
+# for Lua's C modules, and it runs an installed example.
+if [ -f "$build/lua/fltk.so" ]; then
+    "$prefix/bin/fluac" "$prefix/share/doc/fluac/examples/settings_dialog.fl" "$prefix/ui.lua" || fail=1
+    (cd "$prefix" && LUA_CPATH="$prefix/lib/lua/5.4/?.so" FLUAC_LUA_TREE=1 lua5.4 -l fltk ui.lua 2>&1) |
+        cmp -s - "$prefix/share/doc/fluac/examples/settings_dialog.tree" || { echo "installed module"; fail=1; }
 fi
 
 # The man pages render without warnings.

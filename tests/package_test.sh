@@ -31,4 +31,15 @@ fi
 dpkg-deb -x "$deb" "$dir/root" || exit 1
 "$dir/root/usr/bin/fluac" "$cases/window_with_button.fl" "$dir/out.lua" || fail=1
 cmp -s "$cases/window_with_button.lua" "$dir/out.lua" || { echo "the packaged fluac translates differently"; fail=1; }
+
+# The Lua module, where it is built: in Lua's folder for C modules, it runs
+# an example that the packaged fluac translates.
+if [ -f "$build/lua/fltk.so" ]; then
+    cmod=$(pkg-config --variable=INSTALL_CMOD lua5.4 2>/dev/null) || cmod=$(cd "$dir/root" && dirname "$(find usr -name fltk.so)")
+    cmod=$dir/root/${cmod#/}
+    examples=$dir/root/usr/share/doc/fluac/examples
+    "$dir/root/usr/bin/fluac" "$examples/settings_dialog.fl" "$dir/ui.lua" || fail=1
+    (cd "$dir" && LUA_CPATH="$cmod/?.so" FLUAC_LUA_TREE=1 lua5.4 -l fltk ui.lua 2>&1) |
+        cmp -s - "$examples/settings_dialog.tree" || { echo "packaged module in $cmod"; fail=1; }
+fi
 exit $fail

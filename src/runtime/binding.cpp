@@ -18,6 +18,7 @@
 #include "menu_entries.h"
 #include "preview.h"
 #include "screenshot_hook.h"
+#include "screenshot_run.h"
 #include "script_structure.h"
 #include "tree.h"
 #include "tree_widget.h"
@@ -79,12 +80,14 @@ int shared_image_get(lua_State* L) {
 }
 
 // Fl:run(): the event loop, as long as a window is shown and no callback
-// failed. With --screenshot it ends the script; with --tree it prints the
+// failed. With --screenshot it ends the script (the module's screenshot mode
+// takes the screenshot and ends the program); with --tree it prints the
 // widget tree.
 int fl_run(lua_State* L) {
     check_nargs(L, 1);
     preview_unshown(L);
     if (screenshot_mode()) {
+        if (const char* path = screenshot_exit_path()) return screenshot_and_exit(L, path);
         lua_pushlightuserdata(L, &gStopSignal);
         return lua_error(L);
     }
@@ -217,10 +220,17 @@ void open_binding(lua_State* L) {
     add_constants(L);
     lua_pushcfunction(L, fltk_register_images);
     lua_setfield(L, -2, "fl_register_images");
+    lua_pushcfunction(L, fltk_screenshot);
+    lua_setfield(L, -2, "screenshot");
     lua_newtable(L);
     lua_pushcfunction(L, fltk_index);
     lua_setfield(L, -2, "__index");
     lua_setmetatable(L, -2);
+    // require "fltk" gives the same table, in fluac-lua too.
+    luaL_getsubtable(L, LUA_REGISTRYINDEX, LUA_LOADED_TABLE);
+    lua_pushvalue(L, -2);
+    lua_setfield(L, -2, "fltk");
+    lua_pop(L, 1);
     lua_setglobal(L, "fltk");
 
     luaL_newlib(L, kFl);

@@ -1,5 +1,6 @@
 #include "callbacks.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Menu_.H>
 #include <FL/Fl_Widget.H>
 
@@ -15,9 +16,16 @@ namespace {
 const char kPending[] = "fluac.pending_error";
 bool gPending = false;
 
+// Timers, idle and check functions run before FLTK waits for events, and
+// FLTK would then wait, as long as it was asked to, before the loop saw their
+// error: an idle function, as long as the error is pending, keeps the wait
+// from blocking.
+void wake(void*) {}
+
 void keep_error(lua_State* L) {
     gPending = true;
     lua_setfield(L, LUA_REGISTRYINDEX, kPending);
+    if (!Fl::has_idle(wake)) Fl::add_idle(wake);
 }
 
 // Runs in a protected call: 1 = widget (light userdata).
@@ -130,11 +138,14 @@ void push_menu_entry(lua_State* L, Fl_Widget* menu, void* key) {
 
 bool error_pending() { return gPending; }
 
-void forget_pending_error() { gPending = false; }
+void forget_pending_error() {
+    gPending = false;
+    Fl::remove_idle(wake);
+}
 
 void raise_pending_error(lua_State* L) {
     if (!gPending) return;
-    gPending = false;
+    forget_pending_error();
     lua_getfield(L, LUA_REGISTRYINDEX, kPending);
     lua_pushnil(L);
     lua_setfield(L, LUA_REGISTRYINDEX, kPending);

@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include <lua.hpp>
 
@@ -17,6 +16,7 @@
 #include "preview.h"
 #include "screenshot.h"
 #include "screenshot_hook.h"
+#include "screenshot_run.h"
 #include "tree.h"
 
 namespace {
@@ -103,37 +103,11 @@ int push_arguments(lua_State* L, int argc, char** argv, int script_index) {
     return argc - script_index - 1;
 }
 
-// The X server keeps no pixels of a window that others cover, so the window
-// to capture is left alone on the screen.
-void hide_other_windows(Fl_Window* keep) {
-    std::vector<Fl_Window*> others;
-    for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
-        if (w != keep && !w->parent()) others.push_back(w);
-    for (Fl_Window* w : others) w->hide();
-}
-
 int take_screenshot(lua_State* L, const Options& o) {
-    Fl_Window* win = fluac_lua::first_shown_window();
-    if (!win) {
-        fluac_lua::preview_unshown(L);
-        win = fluac_lua::first_shown_window();
-    }
-    if (!win) {
-        report(o.script, "no window was shown, so there is nothing to take a screenshot of");
-        return 1;
-    }
-    hide_other_windows(win);
-    fluac_screenshot::Image image;
-    std::string error;
-    if (!fluac_screenshot::capture(win, image, error)) {
-        report(o.script, "no screenshot: " + error);
-        return 1;
-    }
-    if (!fluac_screenshot::write_png(o.screenshot, image, error)) {
-        report(o.screenshot, error);
-        return 1;
-    }
-    return 0;
+    std::string error, file;
+    if (fluac_lua::screenshot_first_window(L, o.screenshot, error, file)) return 0;
+    report(file.empty() ? o.script : file, error);
+    return 1;
 }
 
 int run(lua_State* L, int argc, char** argv, const Options& o) {

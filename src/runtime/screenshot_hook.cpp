@@ -3,11 +3,14 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 
+#include <string>
+
 namespace fluac_lua {
 
 namespace {
 
 bool gEnabled = false;
+std::string gExitPath;
 Fl_Widget* gFirstShown = nullptr;  // watched
 
 }  // namespace
@@ -15,6 +18,13 @@ Fl_Widget* gFirstShown = nullptr;  // watched
 void enable_screenshot_mode() { gEnabled = true; }
 
 bool screenshot_mode() { return gEnabled; }
+
+void enable_screenshot_and_exit(const char* path) {
+    gEnabled = true;
+    gExitPath = path;
+}
+
+const char* screenshot_exit_path() { return gExitPath.empty() ? nullptr : gExitPath.c_str(); }
 
 void note_window_shown(Fl_Window* w) {
     static bool noted = false;

@@ -17,6 +17,7 @@ namespace fluac_lua {
 namespace {
 
 bool gTreeMode = false;
+bool gNamed = false;  // whether a chunk names widgets by its globals
 int gPrinted = 0;
 const char kWidgets[] = "fluac.tree_widgets";  // registry: handles in the order built
 
@@ -317,6 +318,7 @@ void open_tree(lua_State* L) {
 }
 
 void name_widgets_by_globals(lua_State* L, int idx) {
+    gNamed = true;
     idx = lua_absindex(L, idx);
     // Every assignment to a global reaches __newindex, since the table the
     // chunk sees stays empty; reads go to the globals themselves.
@@ -331,8 +333,25 @@ void name_widgets_by_globals(lua_State* L, int idx) {
     if (!lua_setupvalue(L, idx, 1)) lua_pop(L, 1);  // a main chunk's one upvalue is _ENV
 }
 
+namespace {
+
+// The module is opened before the script is loaded, so its first widget
+// names the widgets by the globals of the outermost chunk running then.
+void name_by_outermost_chunk(lua_State* L) {
+    lua_Debug ar;
+    int outermost = -1;
+    for (int level = 0; lua_getstack(L, level, &ar); ++level)
+        if (lua_getinfo(L, "S", &ar) && std::strcmp(ar.what, "main") == 0) outermost = level;
+    if (outermost < 0 || !lua_getstack(L, outermost, &ar) || !lua_getinfo(L, "f", &ar)) return;
+    name_widgets_by_globals(L, -1);
+    lua_pop(L, 1);
+}
+
+}  // namespace
+
 void note_tree_widget(lua_State* L, int idx) {
     idx = lua_absindex(L, idx);
+    if (!gNamed) name_by_outermost_chunk(L);
     lua_getfield(L, LUA_REGISTRYINDEX, kWidgets);
     lua_pushvalue(L, idx);
     lua_rawseti(L, -2, static_cast<lua_Integer>(lua_rawlen(L, -2)) + 1);
