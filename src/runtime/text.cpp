@@ -5,6 +5,7 @@
 #include <FL/Fl_Text_Display.H>
 #include <FL/Fl_Text_Editor.H>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -275,21 +276,33 @@ int cursor_style(lua_State* L) {
     return 0;
 }
 
-// linenumber_format([format]): a printf format with one %d; FLTK copies it.
+// linenumber_format([format]): a printf format with one %d, whose number
+// FLTK prints into 16 bytes (where its build draws line numbers at all).
+bool valid_linenumber_format(const char* format) {
+    int conversions = 0, length = 0;
+    for (const char* p = format; *p; ++p, ++length) {
+        if (*p != '%') continue;
+        if (p[1] == '%') {
+            ++p;
+            continue;
+        }
+        // Flags, then a width: anything but an int would read what is not there.
+        while (*++p && std::strchr("-+ #0", *p)) {}
+        int width = 0;
+        for (; *p >= '0' && *p <= '9'; ++p) width = std::min(width * 10 + (*p - '0'), 100);
+        if (*p != 'd' || ++conversions > 1) return false;
+        length += std::max(width, 11) - 1;  // -2147483648
+    }
+    return conversions == 1 && length < 16;
+}
+
 int linenumber_format(lua_State* L) {
     auto* t = check_self<Fl_Text_Display>(L);
     check_nargs(L, 2);
     if (!is_setter(L)) return lua_pushstring(L, t->linenumber_format()), 1;
     const char* format = luaL_checkstring(L, 2);
-    // One conversion, of an int: anything else would read what is not there.
-    int conversions = 0;
-    for (const char* p = format; *p; ++p) {
-        if (*p != '%') continue;
-        if (p[1] == '%') { ++p; continue; }
-        ++p;
-        while (*p && std::strchr("-+ #0123456789", *p)) ++p;
-        if (*p != 'd' || ++conversions > 1) return luaL_argerror(L, 2, "one %d expected");
-    }
+    if (!valid_linenumber_format(format))
+        return luaL_argerror(L, 2, "one %d expected, printing at most 15 characters");
     t->linenumber_format(format);
     return 0;
 }

@@ -50,7 +50,7 @@ editor:insert("hello\nworld")
 check.equal(editor:buffer():text(), "hello\nworld", "the buffer lives on")
 check.equal(editor:line_start(8), 6, "line start")
 check.fails_with("out of range", editor.insert_position, editor, 12)
-check.fails_with("one %d", editor.linenumber_format, editor, "%d %s")
+check.fails_with("one %d", editor.linenumber_format, editor, "line %d")
 local function key() return true end
 editor:add_key_binding(113, fltk.FL_CTRL, key)
 check.equal(editor:bound_key_function(113, fltk.FL_CTRL), key, "Lua key binding")
