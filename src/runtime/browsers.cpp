@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "browser_format.h"
 #include "browser_lines.h"
 #include "callbacks.h"
 #include "classes.h"
@@ -121,6 +122,7 @@ int add(lua_State* L) {
     auto* b = check_self<Fl_Browser>(L);
     check_nargs(L, 3);
     const char* text = luaL_checkstring(L, 2);
+    check_line_format(L, 2, b, text);
     need_display(L);
     b->add(text, keep_line_data(L, b, 3));
     return 0;
@@ -131,6 +133,7 @@ int insert(lua_State* L) {
     check_nargs(L, 4);
     const int line = check_line(L, 2, b, true);
     const char* text = luaL_checkstring(L, 3);
+    check_line_format(L, 3, b, text);
     need_display(L);
     b->insert(line, text, keep_line_data(L, b, 4));
     return 0;
@@ -168,13 +171,21 @@ int swap(lua_State* L) {
     return 0;
 }
 
-// load(file): 1 on success, 0 when the file cannot be read.
+// load(file): 1 on success, 0 when the file cannot be read. A file with a
+// line FLTK could not draw leaves the browser empty, and is an error.
 int load(lua_State* L) {
     auto* b = check_self<Fl_Browser>(L);
     check_nargs(L, 2);
     const char* file = luaL_checkstring(L, 2);
     need_display(L);
-    lua_pushinteger(L, b->load(file));
+    const int loaded = b->load(file);
+    forget_line_data(L, b);
+    const char* why = nullptr;
+    if (const int line = first_unsafe_line(b, b->format_char(), b->column_char(), &why)) {
+        b->clear();
+        return luaL_error(L, "%s:%d: the line's format codes name %s", file, line, why);
+    }
+    lua_pushinteger(L, loaded);
     return 1;
 }
 
@@ -194,6 +205,7 @@ int text(lua_State* L) {
     const int line = check_line(L, 2, b);
     if (lua_gettop(L) < 3) return lua_pushstring(L, b->text(line)), 1;
     const char* text = luaL_checkstring(L, 3);
+    check_line_format(L, 3, b, text);
     need_display(L);
     b->text(line, text);
     return 0;
@@ -204,6 +216,7 @@ int replace(lua_State* L) {
     check_nargs(L, 3);
     const int line = check_line(L, 2, b);
     const char* text = luaL_checkstring(L, 3);
+    check_line_format(L, 3, b, text);
     need_display(L);
     b->replace(line, text);
     return 0;
@@ -317,20 +330,26 @@ int icon(lua_State* L) {
     return 0;
 }
 
-// A character property, as a string of one character.
-template <char (Fl_Browser::*Get)() const, void (Fl_Browser::*Set)(char)>
-int char_property(lua_State* L) {
+// format_char([c]), column_char([c]): one character; every line must stay
+// one FLTK can draw.
+template <bool Format>
+int browser_char(lua_State* L) {
     auto* b = check_self<Fl_Browser>(L);
     check_nargs(L, 2);
     if (!is_setter(L)) {
-        const char c = (b->*Get)();
+        const char c = Format ? b->format_char() : b->column_char();
         lua_pushlstring(L, &c, 1);
         return 1;
     }
     size_t len = 0;
     const char* s = luaL_checklstring(L, 2, &len);
     if (len != 1) return luaL_argerror(L, 2, "one character expected");
-    (b->*Set)(s[0]);
+    const char format = Format ? s[0] : b->format_char(), column = Format ? b->column_char() : s[0];
+    const char* why = nullptr;
+    if (const int line = first_unsafe_line(b, format, column, &why))
+        return luaL_error(L, "line %d's format codes would name %s", line, why);
+    if (Format) b->format_char(s[0]);
+    else b->column_char(s[0]);
     return 0;
 }
 
@@ -476,8 +495,8 @@ const luaL_Reg kBrowser[] = {
     {"lineposition", lineposition},
     {"icon", icon},
     {"remove_icon", line_call<&Fl_Browser::remove_icon>},
-    {"format_char", char_property<&Fl_Browser::format_char, &Fl_Browser::format_char>},
-    {"column_char", char_property<&Fl_Browser::column_char, &Fl_Browser::column_char>},
+    {"format_char", browser_char<true>},
+    {"column_char", browser_char<false>},
     {"column_widths", column_widths},
     {"textsize", textsize<Fl_Browser>},
     {nullptr, nullptr},

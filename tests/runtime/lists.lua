@@ -21,6 +21,12 @@ check.equal(b:data(2), nil, "a line without value")
 check.equal(table.concat(b:column_widths(), ","), "40,50", "column widths kept")
 check.fails_with("out of range", b.text, b, 4)
 check.fails_with("icons", fltk:Fl_File_Browser(0, 0, 10, 10).add, fltk:Fl_File_Browser(0, 0, 10, 10), "f", 1)
+-- Format codes FLTK would draw with a font past its table or a huge size.
+for _, text in ipairs({"@F99", "@.x\t@S99999", "@F15@b@S12@C99999999999@.fine"}) do
+  check.equal(pcall(b.add, b, text), text:find("fine") ~= nil, text)
+end
+b:add("#F99 is text while @ starts codes")
+check.fails_with("line 5", b.format_char, b, "#")
 b:clear()
 b:add("again")
 check.equal(b:data(1), nil, "clear drops the values")
