@@ -11,6 +11,7 @@
 
 #include "classes.h"
 #include "display.h"
+#include "help_html.h"
 #include "member_functions.h"
 #include "methods.h"
 #include "text_buffer.h"
@@ -348,7 +349,9 @@ int help_value(lua_State* L) {
     Fl_Help_View* h = help_call(L, 2);
     if (!is_setter(L)) return lua_pushstring(L, h->value()), 1;
     const char* html = opt_string_or_null(L, 2);
+    if (const char* why = html ? unsafe_html(html) : nullptr) return luaL_argerror(L, 2, why);
     need_display(L);
+    guard_links(h);
     h->value(html);
     return 0;
 }
@@ -357,7 +360,9 @@ int help_value(lua_State* L) {
 int help_load(lua_State* L) {
     Fl_Help_View* h = help_call(L, 2);
     const char* file = luaL_checkstring(L, 2);
+    if (const char* why = unsafe_html_file(file)) return luaL_error(L, "%s: %s", file, why);
     need_display(L);
+    guard_links(h);
     lua_pushboolean(L, h->load(file) == 0);
     return 1;
 }

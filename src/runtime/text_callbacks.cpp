@@ -9,6 +9,7 @@
 
 #include "api_support.h"
 #include "callbacks.h"
+#include "help_html.h"
 #include "methods.h"
 
 namespace fluac_lua {
@@ -111,29 +112,29 @@ void set_binding(lua_State* L, Fl_Text_Editor* e, lua_Integer key, int fn_idx) {
 struct LinkCall {
     const char* uri;
     std::string target;
-    bool follow;
 };
 
-// 1 = LinkCall, 2 = view (light userdata).
+// 1 = LinkCall, 2 = view (light userdata): the script's function, if any,
+// gives the target.
 int run_link(lua_State* L) {
     auto* call = static_cast<LinkCall*>(lua_touserdata(L, 1));
     auto* view = static_cast<Fl_Help_View*>(lua_touserdata(L, 2));
+    call->target = call->uri;
     push_widget_data(L, view, false);
     if (!lua_istable(L, -1) || lua_getfield(L, -1, "link") != LUA_TFUNCTION) return 0;
+    call->target.clear();
     push_widget(L, view);
     lua_pushstring(L, call->uri);
     lua_call(L, 2, 1);
-    if (lua_isnil(L, -1)) return 0;
-    call->target = luaL_checkstring(L, -1);
-    call->follow = true;
+    if (!lua_isnil(L, -1)) call->target = luaL_checkstring(L, -1);
     return 0;
 }
 
 const char* link_trampoline(Fl_Widget* view, const char* uri) {
     static std::string target;  // FLTK reads it after the call returns
-    LinkCall call = {uri, {}, false};
+    LinkCall call = {uri, {}};
     call_protected(run_link, &call, view);
-    if (!call.follow) return nullptr;
+    if (call.target.empty() || unsafe_html_file(call.target.c_str())) return nullptr;
     target = call.target;
     return target.c_str();
 }
@@ -211,8 +212,10 @@ int help_link(lua_State* L) {
     push_widget_data(L, view, true);
     lua_pushvalue(L, 2);
     lua_setfield(L, -2, "link");
-    view->link(lua_isnil(L, 2) ? nullptr : link_trampoline);
+    guard_links(view);
     return 0;
 }
+
+void guard_links(Fl_Help_View* view) { view->link(link_trampoline); }
 
 }  // namespace fluac_lua

@@ -5,6 +5,8 @@
 
 #include <lua.hpp>
 
+class Fl_Help_View;
+
 namespace fluac_lua {
 
 // Fl_Text_Editor: add_key_binding(key, state, fn), where fn(key, editor)
@@ -21,7 +23,10 @@ int bound_key_function(lua_State* L);
 int default_key_function(lua_State* L);
 
 // Fl_Help_View: link(fn), where fn(view, uri) returns the file to load, or
-// nil to stay; nil follows every link.
+// nil to stay; nil follows every link. Either way, a link to a file the view
+// could not show safely is not followed.
 int help_link(lua_State* L);
+// Makes the view follow links as link() says, before it shows any.
+void guard_links(Fl_Help_View* view);
 
 }  // namespace fluac_lua

@@ -62,6 +62,11 @@ editor:add_key_binding(113, fltk.FL_CTRL, key)
 check.equal(editor:bound_key_function(113, fltk.FL_CTRL), key, "Lua key binding")
 check.equal(editor:bound_key_function(0xff0d, 0), true, "FLTK's own binding")
 
+-- A table row wider than the 200 columns FLTK's help view lays out.
+local help = fltk:Fl_Help_View(0, 100, 100, 100)
+check.fails_with("200 columns", help.value, help, "<table><tr><td colspan=150>a<TD COLSPAN='51'>b")
+help:value("<table><tr><td colspan=150>a</table><table><tr><td colspan=150>b</table>")
+
 -- Menu entries: callbacks and values set on an entry, radio groups at the
 -- start of the array, and indexes that no longer hold an entry.
 local bar = fltk:Fl_Menu_Bar(0, 200, 300, 25)
