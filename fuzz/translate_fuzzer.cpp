@@ -1,16 +1,12 @@
 // libFuzzer target: whole translations of arbitrary bytes, in the default
-// and in the extended mode; inputs of odd length also without code.
+// and in the extended mode; inputs of odd length also without code. Each
+// translation has a context of its own.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
-#include "scanner/output.h"
-#include "scanner/scanner.h"
-#include "translator/parser_support.h"
-#include "translator/state.h"
-
-int yyparse();
-int extparse();
+#include "translator/translate.h"
 
 namespace {
 
@@ -19,26 +15,11 @@ void Translate(const std::uint8_t* data, std::size_t size, bool extended) {
     // fmemopen wants at least one byte of buffer; an empty input is read from /dev/null.
     FILE* input = size ? fmemopen(const_cast<std::uint8_t*>(data), size, "r") : fopen("/dev/null", "r");
     if (!input) return;
-
-    ResetScanner();
-    ResetTranslation();
-    gParseFailure = nullptr;
-    gOutputErrno = 0;
-    gExtendedKeywords = extended;
-    gLayoutOnly = size % 2;
-    yyin = input;
-    gParserOutput = sink;
-
-    if (extended)
-        extparse();
-    else
-        yyparse();
-    SetCallSink(Sink::Script);
-    CloseDivert();
-    WriteText("Fl:run()\n");
-    FlushOutput();
-
-    ResetScanner();  // releases the scanner's buffer before the next input
+    fluac::TranslateOptions options;
+    options.extended = extended;
+    options.layoutOnly = size % 2;
+    std::vector<int> lines;  // the extended mode also maps script lines to input lines
+    fluac::translate(input, sink, sink, "fuzz.fl", options, extended ? &lines : nullptr);
     fclose(input);
 }
 

@@ -9,7 +9,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 work=${3:-$root/build-fuzz/run}
 mkdir -p "$work/corpus" "$work/seeds" "$work/artifacts"
 
-for f in "$root"/tests/cases/*.fl "$root"/examples/*.fl "$root"/../shared/real-fl/*.fl; do
+real=${FLUAC_REAL_FL_DIR:-$root/../shared/real-fl}
+for f in "$root"/tests/cases/*.fl "$root"/examples/*.fl "$real"/*.fl; do
     [ -f "$f" ] && cp "$f" "$work/seeds/$(basename "$f")"
 done
 

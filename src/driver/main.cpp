@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "driver/parse_fluid.h"
-#include "scanner/scanner.h"
 
 namespace {
 
@@ -27,12 +26,13 @@ int main(int argc, char** argv) {
         puts("fluac " FLUAC_VERSION);
         return 0;
     }
+    fluac::TranslateOptions options;
     int first = 1;
     for (; first < argc && argv[first][0] == '-' && argv[first][1] != '\0'; ++first) {
         if (std::strcmp(argv[first], "--extended") == 0 || std::strcmp(argv[first], "-x") == 0) {
-            gExtendedKeywords = 1;
+            options.extended = true;
         } else if (std::strcmp(argv[first], "--layout-only") == 0) {
-            gLayoutOnly = 1;
+            options.layoutOnly = true;
         } else {
             fprintf(stderr, "fluac: unknown option %s\n", argv[first]);
             fputs(kUsage, stderr);
@@ -43,5 +43,5 @@ int main(int argc, char** argv) {
         fputs(kUsage, stderr);
         return 2;
     }
-    return vemt_ParseFluid(argv[first], argv[first + 1]);
+    return vemt_ParseFluid(argv[first], argv[first + 1], options);
 }

@@ -2,94 +2,74 @@
 #include <cstring>
 #include <string>
 
-#include "scanner/output.h"
 #include "scanner/scanner.h"
-#include "translator/grammar.hpp"
+#include "translator/tokens.h"
 
-int gExtendedKeywords = 0;
-int gLayoutOnly = 0;
-int pureText = 0;
-long long brackLevel = 0;
-long long brackStart = 0;
-int breakOnWhiteSpace = 0;
-
-namespace {
-
-// Without code (the layout-only mode) the text of callbacks, user data and
-// code is read but not copied; marks in the script show where it was.
-bool dropping = false;
-std::string dropMark;  // written where the dropped text was, once it ends
-
-// The counters as they were before an action made the scanner read a
-// braced block as text.
-long long brackStartBefore = 0;
-int breakOnWhiteSpaceBefore = 0;
+using namespace token;
 
 // Every copy of the scanner's goes through here.
-void Copy(std::string_view text) {
-    if (!dropping) WriteText(text);
+void Scanner::Copy(std::string_view text) {
+    if (!dropping_) out.WriteText(text);
 }
 
-void CopyChar(char c) {
-    if (!dropping) WriteChar(c);
+void Scanner::CopyChar(char c) {
+    if (!dropping_) out.WriteChar(c);
 }
 
-void StartDropping(int token) {
-    if (!gLayoutOnly) return;
+void Scanner::StartDropping(int token) {
+    if (!mode.layoutOnly) return;
     if (token == CODE || token == CODE_N) {
-        dropMark = "--";
-        dropMark.append(yytext, token == CODE ? 4 : 5);
-        dropMark += " {...}";
+        dropMark_ = "--";
+        dropMark_.append(text, token == CODE ? 4 : 5);
+        dropMark_ += " {...}";
     } else if (token == CALLBACK || token == USER_DATA) {
-        dropMark = "...";
+        dropMark_ = "...";
     } else {
         return;
     }
-    dropping = true;
+    dropping_ = true;
 }
 
 // Text mode has just ended. The mark is written only now: a code item's
 // keyword is read before the newline that separates it from the item
 // before it is written.
-void StopDropping() {
-    if (!dropping) return;
-    dropping = false;
-    WriteText(dropMark);
+void Scanner::StopDropping() {
+    if (!dropping_) return;
+    dropping_ = false;
+    out.WriteText(dropMark_);
 }
-
-}  // namespace
 
 // A lexeme is written as a C string: a NUL byte ends what is written of it.
 // Only the whole-line rules and the single-character rule can match a NUL, so
 // every other lexeme is written whole, without looking for one.
-static int CopiedText() {
-    Copy(std::string_view(yytext, static_cast<size_t>(yyleng)));
+int Scanner::CopiedText() {
+    Copy(Lexeme());
     return TEXT;
 }
 
 // The same for the rules that match one given character: braces, whitespace.
-static int CopiedChar() {
-    CopyChar(yytext[0]);
+int Scanner::CopiedChar() {
+    CopyChar(text[0]);
     return TEXT;
 }
 
 // keywords, words, numbers and parentheses
-int PlainToken(int token) {
+int Scanner::PlainToken(int token) {
     return pureText ? CopiedText() : token;
 }
 
 // "#", "version", "header_name" and "code_name" up to the end of the line
-int LineToken(int token) {
+int Scanner::LineToken(int token) {
     if (!pureText) return token;
-    Copy(std::string_view(yytext, std::strlen(yytext)));
+    Copy(std::string_view(text, std::strlen(text)));
     return TEXT;
 }
 
 // "image {", "code0 {" .. "code3 {", "label {", "tooltip {", "user_data {", "callback {".
 // Inside a text value the lexeme is text; the extended mode, as the designer,
 // counts its brace like any other.
-int BeginBracedValue(int token) {
-    if (pureText) return gExtendedKeywords ? ExtendedBracedValue(token) : CopiedText();
+int Scanner::BeginBracedValue(int token) {
+    if (pureText) return mode.extendedGrammar ? ExtendedBracedValue(token) : CopiedText();
     pureText = 1;
     brackStart = brackLevel - 1;
     StartDropping(token);
@@ -99,8 +79,8 @@ int BeginBracedValue(int token) {
 // "code0 " .. "code3 ", "label ", "tooltip ", "user_data ", "callback ".
 // Inside a text value the lexeme is text; in the extended mode its space
 // ends a one-word value, so "label label open" is the label "label".
-int BeginWordValue(int token) {
-    if (pureText) return gExtendedKeywords ? ExtendedWordValue(token) : CopiedText();
+int Scanner::BeginWordValue(int token) {
+    if (pureText) return mode.extendedGrammar ? ExtendedWordValue(token) : CopiedText();
     breakOnWhiteSpace = 1;
     pureText = 1;
     StartDropping(token);
@@ -108,7 +88,7 @@ int BeginWordValue(int token) {
 }
 
 // "code"
-int BeginCodeValue(int token) {
+int Scanner::BeginCodeValue(int token) {
     if (pureText) return CopiedText();
     pureText = 1;
     brackStart = brackLevel;
@@ -117,14 +97,14 @@ int BeginCodeValue(int token) {
 }
 
 // "{"
-int ScanOpenBrace() {
+int Scanner::ScanOpenBrace() {
     brackLevel += 1;
     if (pureText && brackLevel > brackStart + 1) return CopiedChar();
     return LBRACE;
 }
 
 // "}"
-int ScanCloseBrace() {
+int Scanner::ScanCloseBrace() {
     brackLevel -= 1;
     if (pureText && brackLevel == brackStart) {
         pureText = 0;
@@ -134,7 +114,7 @@ int ScanCloseBrace() {
 }
 
 // The space or newline that ends a one-word value comes back as its RBRACE.
-static int EndWordValue() {
+int Scanner::EndWordValue() {
     pureText = 0;
     breakOnWhiteSpace = 0;
     StopDropping();
@@ -144,34 +124,34 @@ static int EndWordValue() {
 // newline. This rule and the CR-LF rule are the only ones that match a
 // newline, so they keep the line count (flex's own counting would look at
 // every lexeme).
-int ScanNewline() {
-    ++yylineno;
-    if (breakOnWhiteSpace) return EndWordValue();
-    return pureText ? CopiedChar() : 0;
+int Scanner::ScanNewline() {
+    int token = breakOnWhiteSpace ? EndWordValue() : pureText ? CopiedChar() : 0;
+    ++line;  // after the copy: the newline ends a script line that came from this input line
+    return token;
 }
 
 // space
-int ScanSpace() {
+int Scanner::ScanSpace() {
     if (breakOnWhiteSpace) return EndWordValue();
     if (pureText && brackLevel >= brackStart + 1) return CopiedChar();
     return 0;
 }
 
 // tab: never ends a one-word value
-int ScanTab() {
+int Scanner::ScanTab() {
     return pureText ? CopiedChar() : 0;
 }
 
 // "\#" and "\\"
-void ScanEscape(char c) {
+void Scanner::ScanEscape(char c) {
     CopyChar(c);
 }
 
 // any other single character; the extended mode keeps stray characters
 // outside text values out of the script
-int ScanStray() {
-    if (gExtendedKeywords && !pureText) return TEXT;
-    if (yytext[0] != '\0') CopyChar(yytext[0]);
+int Scanner::ScanStray() {
+    if (mode.extendedGrammar && !pureText) return TEXT;
+    if (text[0] != '\0') CopyChar(text[0]);
     return TEXT;
 }
 
@@ -179,11 +159,11 @@ int ScanStray() {
 
 // "version" and the other whole-line forms: inside a text value only the
 // keyword is text, and the rest of the line is scanned as usual.
-int ExtendedWholeLine(int token, int keywordLength) {
+int Scanner::ExtendedWholeLine(int token, int keywordLength) {
     if (!pureText) return token;
     if (keywordLength < 0) {
-        const void* space = std::memchr(yytext, ' ', static_cast<size_t>(yyleng));
-        keywordLength = space ? static_cast<int>(static_cast<const char*>(space) - yytext) : yyleng;
+        const void* space = std::memchr(text, ' ', static_cast<size_t>(leng));
+        keywordLength = space ? static_cast<int>(static_cast<const char*>(space) - text) : leng;
     }
     GiveBackAllBut(keywordLength);
     return CopiedText();
@@ -191,66 +171,54 @@ int ExtendedWholeLine(int token, int keywordLength) {
 
 // "comment {" and the other braced forms: inside a text value the keyword
 // is text and its brace is counted like any other.
-int ExtendedBracedValue(int token) {
+int Scanner::ExtendedBracedValue(int token) {
     if (!pureText) return BeginBracedValue(token);
-    GiveBackAllBut(yyleng - 2);
+    GiveBackAllBut(leng - 2);
     return CopiedText();
 }
 
 // "comment " and the other one-word forms
-int ExtendedWordValue(int token) {
+int Scanner::ExtendedWordValue(int token) {
     if (!pureText) return BeginWordValue(token);
-    GiveBackAllBut(yyleng - 1);
+    GiveBackAllBut(leng - 1);
     return CopiedText();
 }
 
 // "\{" and "\}": the brace itself, which neither counts nor shows the
 // backslash; outside a text value nothing
-void ScanBraceEscape(char c) {
+void Scanner::ScanBraceEscape(char c) {
     if (pureText) CopyChar(c);
 }
 
 // CR-LF: a newline, copied as a plain newline
-int ScanCrLf() {
-    ++yylineno;
-    if (breakOnWhiteSpace) return EndWordValue();
-    if (!pureText) return 0;
-    Copy("\n");
-    return TEXT;
+int Scanner::ScanCrLf() {
+    int token = 0;
+    if (breakOnWhiteSpace) {
+        token = EndWordValue();
+    } else if (pureText) {
+        Copy("\n");
+        token = TEXT;
+    }
+    ++line;
+    return token;
 }
-
-extern "C" int yywrap() {
-    return 1;
-}
-
-int yylex_destroy();
 
 // An action has read the "{" of a block that is to be read as text (a
 // braced name, a skipped value): text mode until the matching "}", which
 // comes back as RBRACE.
-void EnterTextAfterBrace(Sink sink) {
-    brackStartBefore = brackStart;
-    breakOnWhiteSpaceBefore = breakOnWhiteSpace;
+void Scanner::EnterTextAfterBrace(Sink sink) {
+    brackStartBefore_ = brackStart;
+    breakOnWhiteSpaceBefore_ = breakOnWhiteSpace;
     pureText = 1;
     brackStart = brackLevel - 1;
     breakOnWhiteSpace = 0;
-    BeginTextSink(sink);
+    out.BeginTextSink(sink);
 }
 
 // ... and its "}" has been read: the counters are as if it had been read
 // outside text mode.
-void LeaveTextAfterBrace() {
-    brackStart = brackStartBefore;
-    breakOnWhiteSpace = breakOnWhiteSpaceBefore;
-    EndTextSink();
-}
-
-void ResetScanner() {
-    dropping = false;
-    yylex_destroy();
-    yylineno = 1;
-    pureText = 0;
-    brackLevel = 0;
-    brackStart = 0;
-    breakOnWhiteSpace = 0;
+void Scanner::LeaveTextAfterBrace() {
+    brackStart = brackStartBefore_;
+    breakOnWhiteSpace = breakOnWhiteSpaceBefore_;
+    out.EndTextSink();
 }

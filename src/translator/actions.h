@@ -1,80 +1,78 @@
 // The grammar's actions. Each one runs at a fixed point of the grammar and
 // either writes a piece of Lua or records a value for a later action; the
-// ones that look at the input read yytext, the token fetched last.
+// ones that look at the input read the context's Text, the token fetched last.
 #pragma once
 
 #include <string_view>
 
+struct Context;
+
 // --- function block and items (widget_actions.cpp) --------------------------
-void EmitFunctionHead();
-void EmitTokenText();
-void EmitFunctionParens();
-void EmitFunctionEnd();
-void EmitNewline();
+void EmitFunctionHead(Context& ctx);
+void EmitTokenText(Context& ctx);
+void EmitFunctionParens(Context& ctx);
+void EmitFunctionEnd(Context& ctx);
+void EmitNewline(Context& ctx);
 
 // --- widget blocks (widget_actions.cpp) -------------------------------------
-void BeginWidgetClass();
-void UseImplicitWindow();
-void TakeWidgetClass();
-void TakeWidgetName();
+void BeginWidgetClass(Context& ctx);
+void UseImplicitWindow(Context& ctx);
+void TakeWidgetClass(Context& ctx);
+void TakeWidgetName(Context& ctx);
 // The widget's name from the file (TakeWidgetName's work, for any text).
-void UseWidgetName(std::string_view name);
-void DefaultWidgetName();
-void OpenWidget();
-void CloseWidget();
-void OpenGroup();
-void CloseGroup();
+void UseWidgetName(Context& ctx, std::string_view name);
+void DefaultWidgetName(Context& ctx);
+void OpenWidget(Context& ctx);
+void CloseWidget(Context& ctx);
+void OpenGroup(Context& ctx);
+void CloseGroup(Context& ctx);
 
 // --- attributes (attribute_actions.cpp) -------------------------------------
-void BeginQuotedText();
-void BeginLabel();
-void BeginTooltip();
-void EndQuotedCall();
-void BeginCallback();
-void EndCall();
-void BeginImage();
-void EndImage();
-void TakeRectX();
-void TakeRectY();
-void TakeRectW();
-void TakeRectH();
-void EmitResize();
-void EmitSizeRange();
-void EmitType();
-void BeginTypePair();
-void EndTypePair();
-void EmitMinimum();
-void EmitMaximum();
-void EmitStep();
-void EmitValue();
-void EmitTextsize();
-void EmitLabelsize();
-void EmitAlign();
-void EmitWhen();
-void EmitTextfont();
-void EmitLabelfont();
-void EmitColor();
-void EmitLabelcolor();
-void EmitSelectionColor();
-void EmitTextcolor();
-void EmitBox();
-void EmitDownBox();
-void EmitLabeltype();
-void EmitHiddenShow();
-void EmitResizable();
-void ReportUnknownAttribute();
+void BeginQuotedText(Context& ctx);
+void BeginLabel(Context& ctx);
+void BeginTooltip(Context& ctx);
+void EndQuotedCall(Context& ctx);
+void BeginCallback(Context& ctx);
+void EndCall(Context& ctx);
+void BeginImage(Context& ctx);
+void EndImage(Context& ctx);
+void TakeRectX(Context& ctx);
+void TakeRectY(Context& ctx);
+void TakeRectW(Context& ctx);
+void TakeRectH(Context& ctx);
+void EmitResize(Context& ctx);
+void EmitSizeRange(Context& ctx);
+void EmitType(Context& ctx);
+void BeginTypePair(Context& ctx);
+void EndTypePair(Context& ctx);
+void EmitMinimum(Context& ctx);
+void EmitMaximum(Context& ctx);
+void EmitStep(Context& ctx);
+void EmitValue(Context& ctx);
+void EmitColor(Context& ctx);
+void EmitLabelcolor(Context& ctx);
+void EmitSelectionColor(Context& ctx);
+void EmitTextcolor(Context& ctx);
+void EmitBox(Context& ctx);
+void EmitDownBox(Context& ctx);
+void EmitLabeltype(Context& ctx);
+void EmitHiddenShow(Context& ctx);
+void EmitResizable(Context& ctx);
+// after the number of an attribute that FLTK takes as an integer
+void EmitIntegerCall(Context& ctx, const char* method);
+void ReportUnknownAttribute(Context& ctx);
 
 // --- menus (menu_actions.cpp) -----------------------------------------------
-void OpenMenuBar();
-void EnterSubmenu();
-void LeaveSubmenu();
-void BeginSubmenuLabel();
-void EndSubmenuLabel();
-void ResetMenuItemSettings();
-void BeginItemLabel();
-void EndQuotedLine();
-void BeginItemCallback();
-void BeginItemUserdata();
-void TakeItemShortcut();
-void TakeItemType();
-void EmitMenuItemAdd();
+void OpenMenuBar(Context& ctx);
+void EnterSubmenu(Context& ctx);
+void LeaveSubmenu(Context& ctx);
+void BeginSubmenuLabel(Context& ctx);
+void EndSubmenuLabel(Context& ctx);
+void ResetMenuItemSettings(Context& ctx);
+void BeginItemLabel(Context& ctx);
+void EndQuotedLine(Context& ctx);
+void BeginItemCallback(Context& ctx);
+void BeginItemUserdata(Context& ctx);
+void TakeItemShortcut(Context& ctx);
+void TakeItemType(Context& ctx);
+void EmitMenuItemAdd(Context& ctx);

@@ -13,102 +13,26 @@
 %code requires {
 /* No value is ever attached to a stack entry. */
 #define EXTSTYPE_IS_TRIVIAL 1
+struct Context;
 }
+
+%define api.pure full
+%param {Context& ctx}
 
 %code {
 #include "translator/actions.h"
+#include "translator/context.h"
 #include "translator/extended_actions.h"
 #include "translator/parser_support.h"
+
+static int extlex(EXTSTYPE*, Context& ctx) { return ctx.scanner.Next(); }
+/* Nothing is printed: the translation reports the message once the parse has returned. */
+static void exterror(Context& ctx, const char* message) { ctx.parseFailure = message; }
 }
 
 %expect 0
 
-/* The tokens of the default grammar, with the same codes. */
-%token COMMENT 258
-%token VERSION 259
-%token HEADER_NAME 260
-%token CODE_NAME 261
-%token FUNCTION 262
-%token WORD 263
-%token LPAREN 264
-%token RPAREN 265
-%token RBRACE 266
-%token LBRACE 267
-%token OPEN 268
-%token CODE 269
-%token SELECTED 270
-%token RESERVED 271
-%token TEXT 272
-%token NUMBER 273
-%token TYPE 274
-%token VISIBLE 275
-%token XYWH 276
-%token LABEL 277
-%token CALLBACK 278
-%token LABELSIZE 279
-%token TEXTSIZE 280
-%token ALIGN 281
-%token FLOAT 282
-%token MAXIMUM 283
-%token MINIMUM 284
-%token STEP 285
-%token VALUE 286
-%token BOX 287
-%token DOWN_BOX 288
-%token WHEN 289
-%token RESIZABLE 290
-%token SIZE_RANGE 291
-%token TEXTFONT 292
-%token TOOLTIP 293
-%token CODE_N 294
-%token COLOR 295
-%token LABELCOLOR 296
-%token LABELTYPE 297
-%token SELECTION_COLOR 298
-%token TEXTCOLOR 299
-%token LABELFONT 300
-%token IMAGE 301
-%token FL_WINDOW 302
-%token FL_BUTTON 303
-%token FL_INPUT 304
-%token FL_VALUE_INPUT 305
-%token FL_BROWSER 306
-%token FL_CHECK_BUTTON 307
-%token FL_TEXT_DISPLAY 308
-%token FL_OUTPUT 309
-%token FL_GROUP 310
-%token FL_MENU_BAR 311
-%token SUBMENU 312
-%token MENUITEM 313
-%token USER_DATA 314
-%token SHORTCUT 315
-%token HEX 316
-
-/* The extended mode's own. */
-%token HEADER_OPTION 317
-%token HEADER_BLOCK 318
-%token CLASS 319
-%token WIDGET_CLASS 320
-%token DATA 321
-%token HOTSPOT 322
-%token MODAL 323
-%token NON_MODAL 324
-%token NOBORDER 325
-%token DEACTIVATE 326
-%token HIDE 327
-%token DIVIDER 328
-%token XCLASS 329
-%token BRACED_CLASS 330
-%token COMMENT_TEXT 331
-%token DECL 332
-%token DECLBLOCK 333
-%token CODEBLOCK 334
-%token RETURN_TYPE 335
-%token USER_DATA_TYPE 336
-%token EXTRA_CODE 337
-%token TYPED_MENUITEM 338
-%token SLIDER_SIZE 339
-%token DEIMAGE 340
+@TOKENS@
 
 %start fluid_file
 
@@ -130,13 +54,13 @@ top_entry
     | HEADER_NAME
     | CODE_NAME
     | HEADER_OPTION
-    | HEADER_BLOCK { BeginDroppedText(); } text_opt RBRACE { EndDroppedText(); }
+    | HEADER_BLOCK { BeginDroppedText(ctx); } text_opt RBRACE { EndDroppedText(ctx); }
     | item
     ;
 
 item_list
     : item
-    | item_list { EmitNewline(); } item
+    | item_list { EmitNewline(ctx); } item
     ;
 
 item_list_opt
@@ -146,44 +70,39 @@ item_list_opt
 
 item
     : function_item
-    | CODE LBRACE text_opt RBRACE LBRACE { BeginItemAttributes(); } attribute_list RBRACE { EndItemAttributes(); }
-    | CODEBLOCK { BeginCommentLine("codeblock "); } text_opt RBRACE { EndCommentLine(); } skipped_block child_block { EmitCommentLine("end of codeblock"); }
-    | DECL { BeginCommentLine("decl "); } text_opt RBRACE { EndCommentLine(); } skipped_block
-    | DECLBLOCK { BeginCommentLine("declblock "); } text_opt RBRACE { EndCommentLine(); } skipped_block child_block { EmitCommentLine("end of declblock"); }
-    | COMMENT_TEXT { BeginCommentLine(""); } text_opt RBRACE { EndCommentLine(); } skipped_block
-    | DATA { ReadNameNext(); } WORD { EmitDataComment(); } skipped_block
-    | CLASS { ReadNameNext(); } class_words { EmitClassComment(); } skipped_block LBRACE item_list_opt RBRACE { EmitClassEnd(); }
-    | WIDGET_CLASS { ReadNameNext(); } widget_name { OpenWidgetClass(); } LBRACE attribute_list RBRACE { EmitWidgetClass(); } child_block { CloseWidgetClass(); }
-    | { BeginWidgetClass(); } widget_class { TakeWidgetClass(); } { ReadNameNext(); } widget_name { OpenWidget(); } LBRACE attribute_list RBRACE child_block { CloseWidget(); }
-    | { BeginWidgetClass(); } FL_MENU_BAR { TakeWidgetClass(); } { ReadNameNext(); } widget_name { OpenMenuBar(); } LBRACE attribute_list RBRACE menu_body { CloseGroup(); }
-    | { BeginWidgetClass(); } FL_GROUP { TakeWidgetClass(); } { ReadNameNext(); } widget_name { OpenGroup(); } LBRACE attribute_list RBRACE child_block { CloseGroup(); }
+    | CODE LBRACE text_opt RBRACE LBRACE { BeginItemAttributes(ctx); } attribute_list RBRACE { EndItemAttributes(ctx); }
+    | CODEBLOCK { BeginCommentLine(ctx, "codeblock "); } text_opt RBRACE { EndCommentLine(ctx); } skipped_block child_block { EmitCommentLine(ctx, "end of codeblock"); }
+    | DECL { BeginCommentLine(ctx, "decl "); } text_opt RBRACE { EndCommentLine(ctx); } skipped_block
+    | DECLBLOCK { BeginCommentLine(ctx, "declblock "); } text_opt RBRACE { EndCommentLine(ctx); } skipped_block child_block { EmitCommentLine(ctx, "end of declblock"); }
+    | COMMENT_TEXT { BeginCommentLine(ctx, ""); } text_opt RBRACE { EndCommentLine(ctx); } skipped_block
+    | DATA { ReadNameNext(ctx); } WORD { EmitDataComment(ctx); } skipped_block
+    | CLASS { ReadNameNext(ctx); } class_words { EmitClassComment(ctx); } skipped_block LBRACE item_list_opt RBRACE { EmitClassEnd(ctx); }
+    | WIDGET_CLASS { ReadNameNext(ctx); } widget_name { OpenWidgetClass(ctx); } LBRACE attribute_list RBRACE { EmitWidgetClass(ctx); } child_block { CloseWidgetClass(ctx); }
+    | { BeginWidgetClass(ctx); } widget_class { TakeWidgetClass(ctx); } { ReadNameNext(ctx); } widget_name { OpenWidget(ctx); } LBRACE attribute_list RBRACE child_block { CloseWidget(ctx); }
+    | { BeginWidgetClass(ctx); } FL_MENU_BAR { TakeWidgetClass(ctx); } { ReadNameNext(ctx); } widget_name { OpenMenuBar(ctx); } LBRACE attribute_list RBRACE menu_body { CloseGroup(ctx); }
+    | { BeginWidgetClass(ctx); } FL_GROUP { TakeWidgetClass(ctx); } { ReadNameNext(ctx); } widget_name { OpenGroup(ctx); } LBRACE attribute_list RBRACE child_block { CloseGroup(ctx); }
     ;
 
 function_item
-    : FUNCTION LBRACE { BeginFunctionName(); } text_opt RBRACE { EmitFunctionName(); } LBRACE { BeginItemAttributes(); } attribute_list RBRACE { EndItemAttributes(); } LBRACE item_list_opt RBRACE { EmitFunctionEnd(); }
+    : FUNCTION LBRACE { BeginFunctionName(ctx); } text_opt RBRACE { EmitFunctionName(ctx); } LBRACE { BeginItemAttributes(ctx); } attribute_list RBRACE { EndItemAttributes(ctx); } LBRACE item_list_opt RBRACE { EmitFunctionEnd(ctx); }
     ;
 
 /* "class FL_EXPORT Name": each word is read as a name, up to the "{". */
 class_words
-    : WORD { TakeClassWord(); }
-    | class_words WORD { TakeClassWord(); }
+    : WORD { TakeClassWord(ctx); }
+    | class_words WORD { TakeClassWord(ctx); }
     ;
 
 /* A braced block whose text is read and dropped. */
 skipped_block
-    : LBRACE { BeginSkippedBlock(); } text_opt RBRACE { EndSkippedBlock(); }
-    ;
-
-number
-    : FLOAT
-    | NUMBER
+    : LBRACE { BeginSkippedBlock(ctx); } text_opt RBRACE { EndSkippedBlock(ctx); }
     ;
 
 child_block
     : %empty
     | LBRACE RBRACE
     | LBRACE item_list RBRACE
-    | LBRACE { BeginMenuBody(); } menu_entry_list RBRACE
+    | LBRACE { BeginMenuBody(ctx); } menu_entry_list RBRACE
     ;
 
 menu_body
@@ -205,16 +124,16 @@ menu_entry
 /* A submenu is an entry of its own, added once its attributes are read;
  * its entries follow in its menu body. */
 submenu
-    : { EnterSubmenu(); } SUBMENU { ReadNameNext(); } widget_name LBRACE { BeginSubmenuEntry(); } entry_attributes RBRACE { EmitSubmenuAdd(); } menu_body { LeaveSubmenu(); }
+    : { EnterSubmenu(ctx); } SUBMENU { ReadNameNext(ctx); } widget_name LBRACE { BeginSubmenuEntry(ctx); } entry_attributes RBRACE { EmitSubmenuAdd(ctx); } menu_body { LeaveSubmenu(ctx); }
     ;
 
 menu_item
-    : MENUITEM { ReadNameNext(); } widget_name LBRACE { BeginItemEntry(); } entry_attributes RBRACE { EmitEntryAdd(); }
-    | TYPED_MENUITEM { TakeMenuItemKind(); } widget_name LBRACE { BeginItemEntry(); } entry_attributes RBRACE { EmitEntryAdd(); }
+    : MENUITEM { ReadNameNext(ctx); } widget_name LBRACE { BeginItemEntry(ctx); } entry_attributes RBRACE { EmitEntryAdd(ctx); }
+    | TYPED_MENUITEM { TakeMenuItemKind(ctx); } widget_name LBRACE { BeginItemEntry(ctx); } entry_attributes RBRACE { EmitEntryAdd(ctx); }
     ;
 
 widget_class
-    : FL_WINDOW { UseImplicitWindow(); }
+    : FL_WINDOW { UseImplicitWindow(ctx); }
     | FL_BUTTON
     | FL_INPUT
     | FL_VALUE_INPUT
@@ -223,7 +142,7 @@ widget_class
     | FL_TEXT_DISPLAY
     | FL_OUTPUT
     | WORD
-    | BRACED_CLASS { TakeBracedClass(); }
+    | BRACED_CLASS { TakeBracedClass(ctx); }
     ;
 
 entry_attributes
@@ -235,26 +154,26 @@ entry_attributes
  * what a menu entry shows is a call on the entry, written after the add;
  * what a menu entry does not have stays a comment. */
 entry_attribute
-    : { BeginEntryCall(); } entry_call { EndEntryCall(); }
-    | { BeginEntryComment(); } entry_comment { EndEntryComment(); }
-    | LABEL { BeginEntryLabel(); } text_opt RBRACE { EndQuotedLine(); }
-    | CALLBACK { BeginItemCallback(); } text_opt RBRACE { EmitNewline(); }
-    | USER_DATA { BeginItemUserdata(); } text_opt RBRACE { EndQuotedLine(); }
-    | SHORTCUT HEX { TakeItemShortcut(); }
-    | SHORTCUT NUMBER { TakeItemShortcutNumber(); }
-    | TYPE WORD { TakeItemType(); }
-    | TYPE NUMBER { TakeItemTypeNumber(); }
-    | VALUE number { TakeItemValue(); }
+    : { BeginEntryCall(ctx); } entry_call { EndEntryCall(ctx); }
+    | { BeginEntryComment(ctx); } entry_comment { EndEntryComment(ctx); }
+    | LABEL { BeginEntryLabel(ctx); } text_opt RBRACE { EndQuotedLine(ctx); }
+    | CALLBACK { BeginItemCallback(ctx); } text_opt RBRACE { EmitNewline(ctx); }
+    | USER_DATA { BeginItemUserdata(ctx); } text_opt RBRACE { EndQuotedLine(ctx); }
+    | SHORTCUT HEX { TakeItemShortcut(ctx); }
+    | SHORTCUT NUMBER { TakeItemShortcutNumber(ctx); }
+    | TYPE WORD { TakeItemType(ctx); }
+    | TYPE NUMBER { TakeItemTypeNumber(ctx); }
+    | VALUE number { TakeItemValue(ctx); }
     | XYWH LBRACE NUMBER NUMBER NUMBER NUMBER RBRACE
-    | DIVIDER { SetItemFlag(0x80); }
-    | DEACTIVATE { SetItemFlag(0x01); }
-    | HIDE { SetItemFlag(0x10); }
+    | DIVIDER { SetItemFlag(ctx, 0x80); }
+    | DEACTIVATE { SetItemFlag(ctx, 0x01); }
+    | HIDE { SetItemFlag(ctx, 0x10); }
     | OPEN
     | SELECTED
-    | USER_DATA_TYPE { BeginCommentLine("user_data_type "); } text_opt RBRACE { EndCommentLine(); }
-    | COMMENT_TEXT { BeginCommentLine(""); } text_opt RBRACE { EndCommentLine(); }
-    | EXTRA_CODE { BeginCommentLine("extra_code "); } text_opt RBRACE { EndCommentLine(); }
-    | CLASS { ReadNameNext(); } class_value
+    | USER_DATA_TYPE { BeginCommentLine(ctx, "user_data_type "); } text_opt RBRACE { EndCommentLine(ctx); }
+    | COMMENT_TEXT { BeginCommentLine(ctx, ""); } text_opt RBRACE { EndCommentLine(ctx); }
+    | EXTRA_CODE { BeginCommentLine(ctx, "extra_code "); } text_opt RBRACE { EndCommentLine(ctx); }
+    | CLASS { ReadNameNext(ctx); } class_value
     | unknown_attribute
     ;
 
@@ -264,7 +183,7 @@ entry_call
     | labelcolor_attribute
     | labeltype_attribute
     | code_attribute
-    | IMAGE { BeginImage(); } text_opt RBRACE { EndEntryImage(); }
+    | IMAGE { BeginImage(ctx); } text_opt RBRACE { EndEntryImage(ctx); }
     ;
 
 entry_comment
@@ -323,7 +242,7 @@ common_attribute
  * that only matter to C++ (visibility, linkage, how images are stored) are
  * read without a report. */
 unknown_attribute
-    : WORD { TakeAttributeWord(); } unknown_value_opt
+    : WORD { TakeAttributeWord(ctx); } unknown_value_opt
     ;
 
 unknown_value_opt
@@ -331,7 +250,7 @@ unknown_value_opt
     | NUMBER
     | FLOAT
     | HEX
-    | LBRACE { BeginSkippedBlock(); } text_opt RBRACE { EndSkippedBlock(); }
+    | LBRACE { BeginSkippedBlock(ctx); } text_opt RBRACE { EndSkippedBlock(ctx); }
     ;
 
 attribute_list
@@ -345,39 +264,43 @@ attribute
     | type_attribute
     | label_attribute
     | callback_attribute
-    | USER_DATA { BeginWidgetUserdata(); } text_opt RBRACE { EndCommentLine(); }
-    | USER_DATA_TYPE { BeginCommentLine("user_data_type "); } text_opt RBRACE { EndCommentLine(); }
-    | COMMENT_TEXT { BeginCommentLine(""); } text_opt RBRACE { EndCommentLine(); }
-    | EXTRA_CODE { BeginCommentLine("extra_code "); } text_opt RBRACE { EndCommentLine(); }
-    | RETURN_TYPE { BeginCommentLine("return_type "); } text_opt RBRACE { EndCommentLine(); }
-    | CLASS { ReadNameNext(); } class_value
-    | SHORTCUT HEX { EmitShortcut(); }
-    | SHORTCUT NUMBER { EmitShortcutNumber(); }
-    | HOTSPOT { EmitHotspot(); }
-    | MODAL { EmitModal(); }
-    | NON_MODAL { EmitNonModal(); }
-    | NOBORDER { EmitNoborder(); }
-    | DEACTIVATE { EmitDeactivate(); }
-    | HIDE { EmitHide(); }
-    | XCLASS { ReadNameNext(); } xclass_value
-    | DIVIDER { ReportUnknownAttribute(); }
+    | USER_DATA { BeginWidgetUserdata(ctx); } text_opt RBRACE { EndCommentLine(ctx); }
+    | USER_DATA_TYPE { BeginCommentLine(ctx, "user_data_type "); } text_opt RBRACE { EndCommentLine(ctx); }
+    | COMMENT_TEXT { BeginCommentLine(ctx, ""); } text_opt RBRACE { EndCommentLine(ctx); }
+    | EXTRA_CODE { BeginCommentLine(ctx, "extra_code "); } text_opt RBRACE { EndCommentLine(ctx); }
+    | RETURN_TYPE { BeginCommentLine(ctx, "return_type "); } text_opt RBRACE { EndCommentLine(ctx); }
+    | CLASS { ReadNameNext(ctx); } class_value
+    | SHORTCUT HEX { EmitShortcut(ctx); }
+    | SHORTCUT NUMBER { EmitShortcutNumber(ctx); }
+    | HOTSPOT { EmitHotspot(ctx); }
+    | MODAL { EmitModal(ctx); }
+    | NON_MODAL { EmitNonModal(ctx); }
+    | NOBORDER { EmitNoborder(ctx); }
+    | DEACTIVATE { EmitDeactivate(ctx); }
+    | HIDE { EmitHide(ctx); }
+    | XCLASS { ReadNameNext(ctx); } xclass_value
+    | DIVIDER { ReportUnknownAttribute(ctx); }
     | unknown_attribute
     ;
 
 /* The C++ class a widget really is: any class name, braced or not. */
 class_value
-    : WORD { EmitClassAttribute(); }
-    | LBRACE { BeginCapturedText(); } text_opt RBRACE { EmitBracedClassAttribute(); }
+    : WORD { EmitClassAttribute(ctx); }
+    | LBRACE { BeginCapturedText(ctx); } text_opt RBRACE { EmitBracedClassAttribute(ctx); }
     ;
 
 xclass_value
-    : WORD { EmitXclass(); }
-    | LBRACE { BeginCapturedText(); } text_opt RBRACE { EmitBracedXclass(); }
+    : WORD { EmitXclass(ctx); }
+    | LBRACE { BeginCapturedText(ctx); } text_opt RBRACE { EmitBracedXclass(ctx); }
     ;
 
 widget_name
-    : WORD { TakeNameWord(); }
-    | LBRACE { BeginCapturedText(); } text_opt RBRACE { TakeBracedName(); }
+    : WORD { TakeNameWord(ctx); }
+    | LBRACE { BeginCapturedText(ctx); } text_opt RBRACE { TakeBracedName(ctx); }
+    ;
+
+text_block
+    : text_opt RBRACE
     ;
 
 text_opt
@@ -386,128 +309,57 @@ text_opt
     ;
 
 type_attribute
-    : TYPE LBRACE WORD { BeginTypePair(); } WORD { EndTypePair(); } RBRACE
-    | TYPE WORD { EmitType(); }
-    | TYPE NUMBER { EmitTypeNumber(); }
-    ;
-
-label_attribute
-    : LABEL { BeginLabel(); } text_opt RBRACE { EndQuotedCall(); }
-    ;
-
-tooltip_attribute
-    : TOOLTIP { BeginTooltip(); } text_opt RBRACE { EndQuotedCall(); }
-    ;
-
-callback_attribute
-    : CALLBACK { BeginCallback(); } text_opt RBRACE { EndCall(); }
-    ;
-
-xywh_attribute
-    : XYWH LBRACE NUMBER { TakeRectX(); } NUMBER { TakeRectY(); } NUMBER { TakeRectW(); } NUMBER { TakeRectH(); } RBRACE { EmitResize(); }
-    ;
-
-minimum_attribute
-    : MINIMUM number { EmitMinimum(); }
-    ;
-
-maximum_attribute
-    : MAXIMUM number { EmitMaximum(); }
-    ;
-
-step_attribute
-    : STEP number { EmitStep(); }
+    : TYPE LBRACE WORD { BeginTypePair(ctx); } WORD { EndTypePair(ctx); } RBRACE
+    | TYPE WORD { EmitType(ctx); }
+    | TYPE NUMBER { EmitTypeNumber(ctx); }
     ;
 
 value_attribute
-    : VALUE number { EmitValue(); }
-    | VALUE LBRACE { BeginTextValue(); } text_opt RBRACE { EndTextValue(); }
-    ;
-
-textsize_attribute
-    : TEXTSIZE number { EmitIntegerCall("textsize"); }
-    ;
-
-labelsize_attribute
-    : LABELSIZE number { EmitIntegerCall("labelsize"); }
-    ;
-
-align_attribute
-    : ALIGN number { EmitIntegerCall("align"); }
-    ;
-
-visible_attribute
-    : VISIBLE { EmitHiddenShow(); }
-    ;
-
-when_attribute
-    : WHEN number { EmitIntegerCall("when"); }
-    ;
-
-resizable_attribute
-    : RESIZABLE { EmitResizable(); }
-    ;
-
-size_range_attribute
-    : SIZE_RANGE LBRACE NUMBER { TakeRectX(); } NUMBER { TakeRectY(); } NUMBER { TakeRectW(); } NUMBER { TakeRectH(); } RBRACE { EmitSizeRange(); }
-    ;
-
-textfont_attribute
-    : TEXTFONT number { EmitIntegerCall("textfont"); }
-    ;
-
-labelfont_attribute
-    : LABELFONT number { EmitIntegerCall("labelfont"); }
-    ;
-
-code_attribute
-    : CODE_N text_opt RBRACE { EmitNewline(); }
-    ;
-
-image_attribute
-    : IMAGE { BeginImage(); } text_opt RBRACE { EndImage(); }
+    : VALUE number { EmitValue(ctx); }
+    | VALUE LBRACE { BeginTextValue(ctx); } text_opt RBRACE { EndTextValue(ctx); }
     ;
 
 /* The image a deactivated widget shows. */
 deimage_attribute
-    : DEIMAGE { BeginImage(); } text_opt RBRACE { EndDeimage(); }
+    : DEIMAGE { BeginImage(ctx); } text_opt RBRACE { EndDeimage(ctx); }
     ;
 
 slider_size_attribute
-    : SLIDER_SIZE number { EmitNumberCall("slider_size"); }
+    : SLIDER_SIZE number { EmitNumberCall(ctx, "slider_size"); }
     ;
 
 /* Early files write the colour and the selection colour as one pair. */
 color_attribute
-    : COLOR number { EmitColorCall("color"); }
-    | COLOR LBRACE number { EmitOldColor(); } number { EmitColorCall("selection_color"); } RBRACE
+    : COLOR number { EmitColorCall(ctx, "color"); }
+    | COLOR LBRACE number { EmitOldColor(ctx); } number { EmitColorCall(ctx, "selection_color"); } RBRACE
     ;
 
 labelcolor_attribute
-    : LABELCOLOR number { EmitColorCall("labelcolor"); }
+    : LABELCOLOR number { EmitColorCall(ctx, "labelcolor"); }
     ;
 
 selection_color_attribute
-    : SELECTION_COLOR number { EmitColorCall("selection_color"); }
+    : SELECTION_COLOR number { EmitColorCall(ctx, "selection_color"); }
     ;
 
 textcolor_attribute
-    : TEXTCOLOR number { EmitColorCall("textcolor"); }
+    : TEXTCOLOR number { EmitColorCall(ctx, "textcolor"); }
     ;
 
 down_box_attribute
-    : DOWN_BOX WORD { EmitBoxCall("down_box"); }
-    | DOWN_BOX NUMBER { EmitDownBoxNumber(); }
+    : DOWN_BOX WORD { EmitBoxCall(ctx, "down_box"); }
+    | DOWN_BOX NUMBER { EmitDownBoxNumber(ctx); }
     ;
 
 box_attribute
-    : BOX WORD { EmitBoxCall("box"); }
-    | BOX NUMBER { EmitBoxNumber(); }
+    : BOX WORD { EmitBoxCall(ctx, "box"); }
+    | BOX NUMBER { EmitBoxNumber(ctx); }
     ;
 
 labeltype_attribute
-    : LABELTYPE WORD { EmitLabeltypeCall(); }
-    | LABELTYPE NUMBER { EmitLabeltypeNumber(); }
+    : LABELTYPE WORD { EmitLabeltypeCall(ctx); }
+    | LABELTYPE NUMBER { EmitLabeltypeNumber(ctx); }
     ;
 
+@ATTRIBUTE_RULES@
 %%

@@ -1,12 +1,12 @@
-// What the generated parser needs from the rest of the program.
+// The generated parsers, as the rest of the translator calls them.
 #pragma once
 
-int yylex();
-void yyerror(const char* message);
-// The extended parser's names for the same two.
-int extlex();
-void exterror(const char* message);
+struct Context;
 
-// The message of the parser's last yyerror call ("syntax error" or
-// "memory exhausted"), or null when it has not called it.
-extern const char* gParseFailure;
+// The parsers, one per grammar: 0, or 1 on a syntax error, 2 when the parse
+// stack is exhausted; the message is then in ctx.parseFailure.
+int yyparse(Context& ctx);
+int extparse(Context& ctx);
+
+// Bison's name of a token (its alias, quoted, where it has one).
+const char* GrammarTokenName(int token);

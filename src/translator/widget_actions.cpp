@@ -1,52 +1,51 @@
 // Actions for the function block, its items and widget blocks.
 #include <string_view>
 
-#include "scanner/scanner.h"
 #include "translator/actions.h"
-#include "translator/emit.h"
-#include "translator/state.h"
+#include "output/emit.h"
+#include "translator/context.h"
 
 // function_block: after the "{" that follows Function
-void EmitFunctionHead() {
-    Emit("--function ");
+void EmitFunctionHead(Context& ctx) {
+    Emit(ctx.out, "--function ");
 }
 
 // function_block: after the function's name
-void EmitTokenText() {
-    Emit("%s", yytext);
+void EmitTokenText(Context& ctx) {
+    Emit(ctx.out, "%s", ctx.Text());
 }
 
 // function_block: after the ")"
-void EmitFunctionParens() {
-    Emit("()\n");
+void EmitFunctionParens(Context& ctx) {
+    Emit(ctx.out, "()\n");
 }
 
 // function_block: after its closing "}"
-void EmitFunctionEnd() {
-    Emit("\n--end\n");
+void EmitFunctionEnd(Context& ctx) {
+    Emit(ctx.out, "\n--end\n");
 }
 
 // item_list: between two items, once the next item's first token is read;
 // also after the text of code0..code3 and of a menu item's callback
-void EmitNewline() {
-    Emit("\n");
+void EmitNewline(Context& ctx) {
+    Emit(ctx.out, "\n");
 }
 
 // item: the class token of a widget, group or menu bar is read, not yet shifted
-void BeginWidgetClass() {
-    ignoreType = 0;
-    widgetType.clear();
+void BeginWidgetClass(Context& ctx) {
+    ctx.widget.ignoreType = 0;
+    ctx.widget.type.clear();
 }
 
 // widget_class: after Fl_Window
-void UseImplicitWindow() {
-    ignoreType = 1;
-    widgetType = "Fl_Double_Window";
+void UseImplicitWindow(Context& ctx) {
+    ctx.widget.ignoreType = 1;
+    ctx.widget.type = "Fl_Double_Window";
 }
 
 // item: after the class token
-void TakeWidgetClass() {
-    if (widgetType.empty()) widgetType = yytext;
+void TakeWidgetClass(Context& ctx) {
+    if (ctx.widget.type.empty()) ctx.widget.type = ctx.Text();
 }
 
 namespace {
@@ -65,48 +64,48 @@ bool IsLuaKeyword(std::string_view word) {
 
 // A C++ name may be a Lua keyword; the layout-only mode, whose script must
 // load, gives such a name a "_".
-void UseWidgetName(std::string_view name) {
-    widgetIdentifier = name;
-    widgetNamed = true;
-    if (gLayoutOnly && IsLuaKeyword(widgetIdentifier)) widgetIdentifier += '_';
+void UseWidgetName(Context& ctx, std::string_view name) {
+    ctx.widget.identifier = name;
+    ctx.widget.named = true;
+    if (ctx.mode.layoutOnly && IsLuaKeyword(ctx.widget.identifier)) ctx.widget.identifier += '_';
 }
 
 // widget_name: after the name
-void TakeWidgetName() {
-    UseWidgetName(yytext);
+void TakeWidgetName(Context& ctx) {
+    UseWidgetName(ctx, ctx.Text());
 }
 
 // widget_name: after "{}"
-void DefaultWidgetName() {
-    widgetIdentifier = "widget";
-    widgetNamed = false;
+void DefaultWidgetName(Context& ctx) {
+    ctx.widget.identifier = "widget";
+    ctx.widget.named = false;
 }
 
 // item (widget): after the name
-void OpenWidget() {
-    Emit("do %s= fltk:%s(0,0,0,0,\"\")\n", widgetIdentifier, widgetType);
-    if (widgetType == "Fl_Double_Window") gWindowToCreate = widgetIdentifier;
-    widgetLevel += 1;
+void OpenWidget(Context& ctx) {
+    Emit(ctx.out, "do %s= fltk:%s(0,0,0,0,\"\")\n", ctx.widget.identifier, ctx.widget.type);
+    if (ctx.widget.type == "Fl_Double_Window") ctx.widget.windowToCreate = ctx.widget.identifier;
+    ctx.widget.level += 1;
 }
 
 // item (widget): after its child block, or once the token after its
 // attributes shows that it has none
-void CloseWidget() {
-    widgetLevel -= 1;
-    Emit("end\n");
-    if (!gWindowToCreate.empty() && widgetLevel == 0) {
-        Emit("%s:show()\n", gWindowToCreate);
-        gWindowToCreate.clear();
+void CloseWidget(Context& ctx) {
+    ctx.widget.level -= 1;
+    Emit(ctx.out, "end\n");
+    if (!ctx.widget.windowToCreate.empty() && ctx.widget.level == 0) {
+        Emit(ctx.out, "%s:show()\n", ctx.widget.windowToCreate);
+        ctx.widget.windowToCreate.clear();
     }
 }
 
 // item (group): after the name
-void OpenGroup() {
-    Emit("do %s= fltk:%s(0,0,0,0,\"\")\n", widgetIdentifier, widgetType);
+void OpenGroup(Context& ctx) {
+    Emit(ctx.out, "do %s= fltk:%s(0,0,0,0,\"\")\n", ctx.widget.identifier, ctx.widget.type);
 }
 
 // item (group, menu bar): after its child block or menu body, or once the
 // token after its attributes shows that it has none
-void CloseGroup() {
-    Emit("Fl_Group:current(Fl_Group:current():parent())\nend\n");
+void CloseGroup(Context& ctx) {
+    Emit(ctx.out, "Fl_Group:current(Fl_Group:current():parent())\nend\n");
 }

@@ -1,5 +1,5 @@
 #!/bin/sh
-# The real files of other projects in ../shared/real-fl translate completely
+# The real files of other projects (FLUAC_REAL_FL_DIR) translate completely
 # in the extended mode, and their layout-only scripts load in Lua and run
 # under fluac-lua --tree (where fluac-lua is built: FLUAC_LUA is not empty).
 # Skipped (77) where the folder is absent.

@@ -3,21 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "scanner/output.h"
+#include "output/output.h"
 #include "scanner/scanner.h"
-#include "translator/grammar.hpp"
+#include "translator/parser_support.h"
 
 namespace {
-
-const char* const kNames[] = {
-    "COMMENT", "VERSION", "HEADER_NAME", "CODE_NAME", "FUNCTION", "WORD", "LPAREN", "RPAREN",
-    "RBRACE", "LBRACE", "OPEN", "CODE", "SELECTED", "RESERVED", "TEXT", "NUMBER", "TYPE",
-    "VISIBLE", "XYWH", "LABEL", "CALLBACK", "LABELSIZE", "TEXTSIZE", "ALIGN", "FLOAT", "MAXIMUM",
-    "MINIMUM", "STEP", "VALUE", "BOX", "DOWN_BOX", "WHEN", "RESIZABLE", "SIZE_RANGE", "TEXTFONT",
-    "TOOLTIP", "CODE_N", "COLOR", "LABELCOLOR", "LABELTYPE", "SELECTION_COLOR", "TEXTCOLOR",
-    "LABELFONT", "IMAGE", "FL_WINDOW", "FL_BUTTON", "FL_INPUT", "FL_VALUE_INPUT", "FL_BROWSER",
-    "FL_CHECK_BUTTON", "FL_TEXT_DISPLAY", "FL_OUTPUT", "FL_GROUP", "FL_MENU_BAR", "SUBMENU",
-    "MENUITEM", "USER_DATA", "SHORTCUT", "HEX"};
 
 std::string Visible(const std::string& s) {
     std::string out;
@@ -37,39 +27,37 @@ std::string Visible(const std::string& s) {
 
 std::string TokenName(int token) {
     if (token == 0) return "END";
-    if (token >= COMMENT && token <= HEX) return kNames[token - COMMENT];
-    return "?" + std::to_string(token);
+    std::string name = GrammarTokenName(token);
+    if (name.size() > 1 && name.front() == '"') name = name.substr(1, name.size() - 2);
+    return name;
 }
 
-std::vector<LexCall> ScanAll(std::string_view input) {
-    ResetScanner();
+std::vector<LexCall> ScanAll(std::string_view input, ScanEnd* end) {
     FILE* in = tmpfile();
     fwrite(input.data(), 1, input.size(), in);
     rewind(in);
-    yyin = in;
-
     char* buffer = nullptr;
     size_t size = 0;
     FILE* out = open_memstream(&buffer, &size);
-    gParserOutput = out;
-
     std::vector<LexCall> calls;
-    for (;;) {
-        FlushOutput();
-        fflush(out);
-        size_t before = size;
-        int token = yylex();
-        FlushOutput();
-        fflush(out);
-        calls.push_back({token, std::string(yytext, static_cast<size_t>(yyleng)),
-                         std::string(buffer + before, size - before)});
-        if (token == 0) break;
+    {
+        Output output(out);
+        Scanner scanner(in, output, Mode{});
+        for (;;) {
+            output.Flush();
+            fflush(out);
+            size_t before = size;
+            int token = scanner.Next();
+            output.Flush();
+            fflush(out);
+            calls.push_back({token, std::string(scanner.Lexeme()), std::string(buffer + before, size - before)});
+            if (token == 0) break;
+        }
+        if (end) *end = {scanner.pureText, scanner.brackLevel};
     }
     fclose(out);
     free(buffer);
     fclose(in);
-    yyin = nullptr;
-    gParserOutput = nullptr;
     return calls;
 }
 

@@ -12,9 +12,15 @@ struct LexCall {
     std::string written;  // what the call wrote to the output
 };
 
-// Scans input from a fresh scanner state until end of input (token 0, which
+// The text-mode counters of the scanner once the input has ended.
+struct ScanEnd {
+    int pureText = 0;
+    long long brackLevel = 0;
+};
+
+// Scans input with a scanner of its own until end of input (token 0, which
 // is recorded too).
-std::vector<LexCall> ScanAll(std::string_view input);
+std::vector<LexCall> ScanAll(std::string_view input, ScanEnd* end = nullptr);
 
 // The calls in a compact form: token names separated by spaces, each
 // followed by [what it wrote] when it wrote anything. Control characters are
@@ -24,4 +30,5 @@ std::string Describe(const std::vector<LexCall>& calls);
 // Everything the calls wrote, concatenated.
 std::string WrittenInTotal(const std::vector<LexCall>& calls);
 
+// The parser's name of a token: an alias such as "{" without its quotes.
 std::string TokenName(int token);

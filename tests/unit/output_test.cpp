@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "scanner/output.h"
+#include <memory>
+
+#include "output/output.h"
 
 namespace {
 
@@ -15,16 +17,17 @@ class OutputTest : public ::testing::Test {
 protected:
     void SetUp() override {
         out_ = open_memstream(&buffer_, &size_);
-        gParserOutput = out_;
-        gOutputErrno = 0;
+        output_ = std::make_unique<Output>(out_);
     }
     void TearDown() override {
+        output_.reset();
         fclose(out_);
         free(buffer_);
-        gParserOutput = nullptr;
     }
+    void WriteText(std::string_view text) { output_->WriteText(text); }
+    void WriteChar(char c) { output_->WriteChar(c); }
     std::string Flushed() {
-        FlushOutput();
+        output_->Flush();
         fflush(out_);
         return std::string(buffer_, size_);
     }
@@ -32,10 +35,11 @@ protected:
     FILE* out_ = nullptr;
     char* buffer_ = nullptr;
     size_t size_ = 0;
+    std::unique_ptr<Output> output_;
 };
 
 TEST_F(OutputTest, WritesOfEverySizeArriveInOrder) {
-    const size_t capacity = output_detail::kCapacity;
+    const size_t capacity = Output::kCapacity;
     std::string expected;
     auto text = [&](size_t n, char c) {
         std::string s(n, c);
@@ -55,16 +59,16 @@ TEST_F(OutputTest, WritesOfEverySizeArriveInOrder) {
         WriteChar(static_cast<char>('0' + i % 10));
         expected += static_cast<char>('0' + i % 10);
     }
-    WriteNumber(-9223372036854775807LL - 1);
+    output_->WriteNumber(-9223372036854775807LL - 1);
     expected += "-9223372036854775808";
     EXPECT_EQ(Flushed(), expected);
-    EXPECT_EQ(gOutputErrno, 0);
+    EXPECT_EQ(output_->Errno(), 0);
 }
 
 TEST_F(OutputTest, NothingIsLostOrRepeatedByRepeatedFlushes) {
     WriteText("one ");
-    FlushOutput();
-    FlushOutput();
+    output_->Flush();
+    output_->Flush();
     WriteText("two");
     EXPECT_EQ(Flushed(), "one two");
 }
@@ -73,20 +77,20 @@ TEST_F(OutputTest, NothingIsLostOrRepeatedByRepeatedFlushes) {
 // way, and the script goes on where it stood; a diversion left open keeps
 // its text in place.
 TEST_F(OutputTest, ADiversionTakesItsTextOutOfTheScript) {
-    const size_t capacity = output_detail::kCapacity;
+    const size_t capacity = Output::kCapacity;
     WriteText("before ");
-    BeginDivert();
+    output_->BeginDivert();
     std::string held = std::string(capacity - 3, 'a') + std::string(2 * capacity, 'b') + "c";
     WriteText(held.substr(0, capacity - 3));
     WriteText(held.substr(capacity - 3, 2 * capacity));
     WriteChar('c');
-    EXPECT_TRUE(AtLineStart() == false);
-    EXPECT_EQ(EndDivert(), held);
+    EXPECT_TRUE(output_->AtLineStart() == false);
+    EXPECT_EQ(output_->EndDivert(), held);
     WriteText("after ");
-    BeginDivert();
+    output_->BeginDivert();
     WriteText("kept\n");
-    EXPECT_TRUE(AtLineStart());
-    CloseDivert();
+    EXPECT_TRUE(output_->AtLineStart());
+    output_->CloseDivert();
     EXPECT_EQ(Flushed(), "before after kept\n");
 }
 
@@ -94,13 +98,11 @@ TEST(OutputFailure, TheFirstFailedWriteIsKept) {
     FILE* full = fopen("/dev/full", "w");
     if (!full) GTEST_SKIP() << "no /dev/full";
     setvbuf(full, nullptr, _IONBF, 0);
-    gParserOutput = full;
-    gOutputErrno = 0;
-    WriteText(std::string(output_detail::kCapacity + 1, 'x'));
-    EXPECT_EQ(gOutputErrno, ENOSPC);
+    auto output = std::make_unique<Output>(full);
+    output->WriteText(std::string(Output::kCapacity + 1, 'x'));
+    EXPECT_EQ(output->Errno(), ENOSPC);
+    output.reset();
     fclose(full);
-    gParserOutput = nullptr;
-    gOutputErrno = 0;
 }
 
 }  // namespace

@@ -20,39 +20,39 @@ void ExpectScans(const Case (&cases)[N]) {
 
 TEST(Scanner, TextValuesInTheirThreeForms) {
     const Case cases[] = {
-        {"label {Go now}", "LABEL TEXT[Go] TEXT[ ] TEXT[now] RBRACE"},
-        {"tooltip Start\n", "TOOLTIP TEXT[Start] RBRACE"},
-        {"code {a=1;} {}", "CODE LBRACE TEXT[a] TEXT[=] TEXT[1] TEXT[;] RBRACE LBRACE RBRACE"},
+        {"label {Go now}", "LABEL TEXT[Go] TEXT[ ] TEXT[now] }"},
+        {"tooltip Start\n", "TOOLTIP TEXT[Start] }"},
+        {"code {a=1;} {}", "CODE { TEXT[a] TEXT[=] TEXT[1] TEXT[;] } { }"},
         {"callback {if (x) {y();}}",
          "CALLBACK TEXT[if] TEXT[ ] TEXT[(] TEXT[x] TEXT[)] TEXT[ ] TEXT[{] TEXT[y] TEXT[(] TEXT[)] "
-         "TEXT[;] TEXT[}] RBRACE"},
-        {"xywh {10 20 100 25}", "XYWH LBRACE NUMBER NUMBER NUMBER NUMBER RBRACE"},
-        {"label  {x}", "LABEL RBRACE LBRACE WORD RBRACE"},
-        {"code\n{\n}", "CODE TEXT[\\n] LBRACE TEXT[\\n] RBRACE"},
-        {"code  \t{x}", "CODE TEXT[\\t] LBRACE TEXT[x] RBRACE"},
-        {"image {a.png}", "IMAGE TEXT[a] TEXT[.] TEXT[png] RBRACE"},
-        {"user_data 7 x", "USER_DATA TEXT[7] RBRACE WORD"},
-        {"code2 {a\tb}", "CODE_N TEXT[a] TEXT[\\t] TEXT[b] RBRACE"},
-        {"code3 x;\n", "CODE_N TEXT[x] TEXT[;] RBRACE"},
+         "TEXT[;] TEXT[}] }"},
+        {"xywh {10 20 100 25}", "XYWH { NUMBER NUMBER NUMBER NUMBER }"},
+        {"label  {x}", "LABEL } { WORD }"},
+        {"code\n{\n}", "CODE TEXT[\\n] { TEXT[\\n] }"},
+        {"code  \t{x}", "CODE TEXT[\\t] { TEXT[x] }"},
+        {"image {a.png}", "IMAGE TEXT[a] TEXT[.] TEXT[png] }"},
+        {"user_data 7 x", "USER_DATA TEXT[7] } WORD"},
+        {"code2 {a\tb}", "CODE_N TEXT[a] TEXT[\\t] TEXT[b] }"},
+        {"code3 x;\n", "CODE_N TEXT[x] TEXT[;] }"},
         // A tab never ends a one-word value.
-        {"label a\tb c", "LABEL TEXT[a] TEXT[\\t] TEXT[b] RBRACE WORD"},
+        {"label a\tb c", "LABEL TEXT[a] TEXT[\\t] TEXT[b] } WORD"},
         // Keyword forms inside text are one copied lexeme; their brace is not counted.
-        {"label {label {x} y}", "LABEL TEXT[label {] TEXT[x] RBRACE WORD RBRACE"},
+        {"label {label {x} y}", "LABEL TEXT[label {] TEXT[x] } WORD }"},
         {"label {Fl_Window code type 12 -3.5 0xff}",
          "LABEL TEXT[Fl_Window] TEXT[ ] TEXT[code] TEXT[ ] TEXT[type] TEXT[ ] TEXT[12] TEXT[ ] "
-         "TEXT[-3.5] TEXT[ ] TEXT[0xff] RBRACE"},
-        {"label {100%d}", "LABEL TEXT[100] TEXT[%] TEXT[d] RBRACE"},
+         "TEXT[-3.5] TEXT[ ] TEXT[0xff] }"},
+        {"label {100%d}", "LABEL TEXT[100] TEXT[%] TEXT[d] }"},
     };
     ExpectScans(cases);
 }
 
 TEST(Scanner, TheSpaceOrNewlineEndingAOneWordValueIsItsRbrace) {
     auto calls = ScanAll("label Hello open");
-    ASSERT_EQ(Describe(calls), "LABEL TEXT[Hello] RBRACE OPEN");
+    ASSERT_EQ(Describe(calls), "LABEL TEXT[Hello] } OPEN");
     EXPECT_EQ(calls[0].text, "label ");
     EXPECT_EQ(calls[2].text, " ");
     calls = ScanAll("callback on_ok\nx");
-    ASSERT_EQ(Describe(calls), "CALLBACK TEXT[on_ok] RBRACE WORD");
+    ASSERT_EQ(Describe(calls), "CALLBACK TEXT[on_ok] } WORD");
     EXPECT_EQ(calls[2].text, "\n");
 }
 
@@ -61,32 +61,35 @@ TEST(Scanner, BracesAgainstTheCounters) {
         // breakOnWhiteSpace outlives a one-word value that a "}" ended: the
         // braced label after it ends at its first space.
         {"Fl_Button {tooltip a}label {x y}}",
-         "FL_BUTTON LBRACE TOOLTIP TEXT[a] RBRACE LABEL TEXT[x] RBRACE WORD RBRACE RBRACE"},
-        // Inside a one-word value a "{" that does not rise above brackStart + 1 is an LBRACE.
-        {"label a{b c", "LABEL TEXT[a] LBRACE TEXT[b] RBRACE WORD"},
+         "FL_BUTTON { TOOLTIP TEXT[a] } LABEL TEXT[x] } WORD } }"},
+        // Inside a one-word value a "{" that does not rise above brackStart + 1 is the token "{".
+        {"label a{b c", "LABEL TEXT[a] { TEXT[b] } WORD"},
         // A "#" line swallows braces, in text mode and out of it.
-        {"code0 {#x}\n}", "CODE_N TEXT[#x}] TEXT[\\n] RBRACE"},
-        {"# {\n}", "COMMENT RBRACE"},
+        {"code0 {#x}\n}", "CODE_N TEXT[#x}] TEXT[\\n] }"},
+        {"# {\n}", "COMMENT }"},
     };
     ExpectScans(cases);
 
-    ScanAll("label a{b c");
-    EXPECT_EQ(brackLevel, 1);
-    ScanAll("Fl_Button {} {label {x}}");
-    EXPECT_EQ(brackLevel, -1);
+    ScanEnd end;
+    ScanAll("label a{b c", &end);
+    EXPECT_EQ(end.brackLevel, 1);
+    ScanAll("Fl_Button {} {label {x}}", &end);
+    EXPECT_EQ(end.brackLevel, -1);
     // A later braced value is measured from its own start.
     EXPECT_EQ(Describe(ScanAll("Fl_Button {} {label {x}} label {{y}}")),
-              "FL_BUTTON LBRACE RBRACE LBRACE LABEL TEXT[x] RBRACE RBRACE LABEL TEXT[{] TEXT[y] TEXT[}] RBRACE");
+              "FL_BUTTON { } { LABEL TEXT[x] } } LABEL TEXT[{] TEXT[y] TEXT[}] }");
 }
 
 TEST(Scanner, EndOfInputInsideAValueLeavesTextModeOn) {
-    auto calls = ScanAll("label {a b");
+    ScanEnd end;
+    auto calls = ScanAll("label {a b", &end);
     EXPECT_EQ(Describe(calls), "LABEL TEXT[a] TEXT[ ] TEXT[b]");
     EXPECT_EQ(calls.back().token, 0);
-    EXPECT_EQ(pureText, 1);
+    EXPECT_EQ(end.pureText, 1);
     // "version" in text swallows the rest of the line, closing brace included.
-    EXPECT_EQ(Describe(ScanAll("label {a version 2}")), "LABEL TEXT[a] TEXT[ ] TEXT[version 2}]");
-    EXPECT_EQ(pureText, 1);
+    end = {};
+    EXPECT_EQ(Describe(ScanAll("label {a version 2}", &end)), "LABEL TEXT[a] TEXT[ ] TEXT[version 2}]");
+    EXPECT_EQ(end.pureText, 1);
 }
 
 TEST(Scanner, WholeLineForms) {
@@ -97,7 +100,7 @@ TEST(Scanner, WholeLineForms) {
         {"versionx\n", "VERSION"},
         {"#\n", "TEXT[#]"},
         {"#", "TEXT[#]"},
-        {"label {a #b}\n}", "LABEL TEXT[a] TEXT[ ] TEXT[#b}] TEXT[\\n] RBRACE"},
+        {"label {a #b}\n}", "LABEL TEXT[a] TEXT[ ] TEXT[#b}] TEXT[\\n] }"},
     };
     ExpectScans(cases);
     auto calls = ScanAll("header_name {.h}\n");
@@ -108,7 +111,7 @@ TEST(Scanner, KeywordsAgainstWords) {
     const Case cases[] = {
         {"code", "CODE"},
         {"codes", "WORD"},
-        {"code4 {x}", "WORD LBRACE WORD RBRACE"},
+        {"code4 {x}", "WORD { WORD }"},
         {"Fl_Windows Fl_Window Fl_Double_Window", "WORD FL_WINDOW WORD"},
         {"types type Function function", "WORD TYPE FUNCTION WORD"},
         {"label\nx", "WORD WORD"},
@@ -119,11 +122,11 @@ TEST(Scanner, KeywordsAgainstWords) {
         {"Fl_Button Fl_Input Fl_Value_Input Fl_Browser Fl_Check_Button Fl_Text_Display Fl_Output",
          "FL_BUTTON FL_INPUT FL_VALUE_INPUT FL_BROWSER FL_CHECK_BUTTON FL_TEXT_DISPLAY FL_OUTPUT"},
         {"Fl_Group Fl_Menu_Bar Submenu MenuItem user_data {x} shortcut",
-         "FL_GROUP FL_MENU_BAR SUBMENU MENUITEM USER_DATA TEXT[x] RBRACE SHORTCUT"},
+         "FL_GROUP FL_MENU_BAR SUBMENU MENUITEM USER_DATA TEXT[x] } SHORTCUT"},
         {"open selected visible xywh maximum minimum step value", "OPEN SELECTED VISIBLE XYWH MAXIMUM MINIMUM STEP VALUE"},
         {"labelsize textsize align when resizable size_range textfont labeltype labelfont",
          "LABELSIZE TEXTSIZE ALIGN WHEN RESIZABLE SIZE_RANGE TEXTFONT LABELTYPE LABELFONT"},
-        {"( )", "LPAREN RPAREN"},
+        {"( )", "( )"},
     };
     ExpectScans(cases);
 }
@@ -154,13 +157,13 @@ TEST(Scanner, BracketAndBackslashWordsAgainstTheEscapes) {
         // The escapes write outside text mode too, in the call that returns the next token.
         {"\\# x", "WORD[#]"},
         {"\\\\x", "WORD[\\]"},
-        // An escape just before a value's closing brace is written in the RBRACE call.
-        {"label {a\\#}", "LABEL TEXT[a] RBRACE[#]"},
+        // An escape just before a value's closing brace is written in the call that returns its "}".
+        {"label {a\\#}", "LABEL TEXT[a] }[#]"},
     };
     ExpectScans(cases);
 
     auto calls = ScanAll("label {a\\#b\\\\c}");
-    EXPECT_EQ(Describe(calls), "LABEL TEXT[a] TEXT[#b] TEXT[\\c] RBRACE");
+    EXPECT_EQ(Describe(calls), "LABEL TEXT[a] TEXT[#b] TEXT[\\c] }");
     EXPECT_EQ(calls[2].text, "b");
     EXPECT_EQ(WrittenInTotal(calls), "a#b\\c");
 }
@@ -171,7 +174,7 @@ TEST(Scanner, StrayAndControlCharacters) {
         {"x;y", "WORD TEXT[;] WORD"},
         {"\"q.\"", "TEXT[\"] WORD TEXT[.] TEXT[\"]"},
         {"a\rb", "WORD TEXT[\\r] WORD"},
-        {"label {a\r\nb}", "LABEL TEXT[a] TEXT[\\r] TEXT[\\n] TEXT[b] RBRACE"},
+        {"label {a\r\nb}", "LABEL TEXT[a] TEXT[\\r] TEXT[\\n] TEXT[b] }"},
         {"a \t\n b", "WORD WORD"},
         {"\xc3\xa9", "TEXT[\xc3] TEXT[\xa9]"},
     };

@@ -8,12 +8,12 @@
 #include <string>
 #include <string_view>
 
-#include "scanner/output.h"
-#include "scanner/scanner.h"
+#include <memory>
+
+#include "output/emit.h"
 #include "translator/actions.h"
 #include "translator/constants.h"
-#include "translator/emit.h"
-#include "translator/state.h"
+#include "translator/context.h"
 
 namespace {
 
@@ -50,28 +50,29 @@ TEST(Constants, MenuItemTypeWords) {
     EXPECT_EQ(FluidMenuConstantToNumber(""), 0);
 }
 
-// Runs an action with yytext set to token and returns what it wrote.
+// Runs an action on a fresh context with its token set to token and
+// returns what it wrote.
 class ActionTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetTranslation();
         out_ = open_memstream(&buffer_, &size_);
-        gParserOutput = out_;
+        ctx_ = std::make_unique<Context>(nullptr, out_, Mode{});
     }
     void TearDown() override {
+        ctx_.reset();
         fclose(out_);
         free(buffer_);
-        gParserOutput = nullptr;
     }
-    std::string Run(void (*action)(), std::string token = "") {
+    Context& ctx() { return *ctx_; }
+    std::string Run(void (*action)(Context&), std::string token = "") {
         token_ = token;
-        yytext = token_.data();
-        yyleng = static_cast<int>(token_.size());
-        FlushOutput();
+        ctx_->scanner.text = token_.data();
+        ctx_->scanner.leng = static_cast<int>(token_.size());
+        ctx_->out.Flush();
         fflush(out_);
         size_t before = size_;
-        action();
-        FlushOutput();
+        action(*ctx_);
+        ctx_->out.Flush();
         fflush(out_);
         return std::string(buffer_ + before, size_ - before);
     }
@@ -81,6 +82,7 @@ private:
     char* buffer_ = nullptr;
     size_t size_ = 0;
     std::string token_;
+    std::unique_ptr<Context> ctx_;
 };
 
 TEST_F(ActionTest, ShortcutTakesTheLow32BitsOfAnyNumberOfHexDigits) {
@@ -96,7 +98,7 @@ TEST_F(ActionTest, ShortcutTakesTheLow32BitsOfAnyNumberOfHexDigits) {
     };
     for (auto [hex, value] : cases) {
         Run(TakeItemShortcut, hex);
-        EXPECT_EQ(gMenuItemShortcut, value) << hex;
+        EXPECT_EQ(ctx().menu.itemShortcut, value) << hex;
     }
 }
 
@@ -106,10 +108,10 @@ std::string gHoleText = "a%d";
 char gHoleWord[] = "w";
 
 TEST_F(ActionTest, TemplateHolesAtEveryPosition) {
-    EXPECT_EQ(Run([] { Emit("no holes\n"); }), "no holes\n");
-    EXPECT_EQ(Run([] { Emit("%s%d%s", gHoleText, static_cast<std::int8_t>(-128), gHoleWord); }), "a%d-128w");
-    EXPECT_EQ(Run([] { Emit("%d", -2147483647L - 1); }), "-2147483648");
-    EXPECT_EQ(Run([] { Emit("(%s)(%s)", std::string(), gHoleWord); }), "()(w)");
+    EXPECT_EQ(Run([](Context& c) { Emit(c.out, "no holes\n"); }), "no holes\n");
+    EXPECT_EQ(Run([](Context& c) { Emit(c.out, "%s%d%s", gHoleText, static_cast<std::int8_t>(-128), gHoleWord); }), "a%d-128w");
+    EXPECT_EQ(Run([](Context& c) { Emit(c.out, "%d", -2147483647L - 1); }), "-2147483648");
+    EXPECT_EQ(Run([](Context& c) { Emit(c.out, "(%s)(%s)", std::string(), gHoleWord); }), "()(w)");
 }
 
 TEST_F(ActionTest, RectangleNumbersClampToTheIntRange) {
@@ -117,21 +119,21 @@ TEST_F(ActionTest, RectangleNumbersClampToTheIntRange) {
     Run(TakeRectY, "-5");
     Run(TakeRectW, "123456789012345678901234567890");
     Run(TakeRectH, "-99999999999");
-    widgetIdentifier = "w";
+    ctx().widget.identifier = "w";
     EXPECT_EQ(Run(EmitResize), "w:resize(7,-5,2147483647,-2147483648)\n");
     EXPECT_EQ(Run(EmitSizeRange), "w:size_range(7,-5,2147483647,-2147483648)\n");
 }
 
 TEST_F(ActionTest, TextFromTheInputIsNeverAFormat) {
-    widgetIdentifier = "a%sb%d";
-    EXPECT_EQ(Run(EmitLabelsize, "14"), "a%sb%d:labelsize(14)\n");
+    ctx().widget.identifier = "a%sb%d";
+    EXPECT_EQ(Run([](Context& c) { EmitIntegerCall(c, "labelsize"); }, "14"), "a%sb%d:labelsize(14)\n");
     EXPECT_EQ(Run(ReportUnknownAttribute, "x%n"), "--unknown attribute: x%n\n");
     EXPECT_EQ(Run(EmitTokenText, "make%d"), "make%d");
 }
 
 TEST_F(ActionTest, WidgetLevelDoesNotWrap) {
-    widgetType = "Fl_Double_Window";
-    widgetIdentifier = "outer";
+    ctx().widget.type = "Fl_Double_Window";
+    ctx().widget.identifier = "outer";
     std::string shown;
     for (int i = 0; i < 300; ++i) Run(OpenWidget);
     for (int i = 0; i < 300; ++i) shown += Run(CloseWidget);
@@ -149,11 +151,11 @@ TEST_F(ActionTest, MenuDepthDoesNotWrap) {
 }
 
 TEST_F(ActionTest, TypePairIsLookedUpJoined) {
-    widgetIdentifier = "s";
+    ctx().widget.identifier = "s";
     std::string written = Run(BeginTypePair, "Vert");
     written += Run(EndTypePair, "Fill");
     EXPECT_EQ(written, "s:type(2)\n");
-    ignoreType = 1;
+    ctx().widget.ignoreType = 1;
     EXPECT_EQ(Run(BeginTypePair, "Vert") + Run(EndTypePair, "Fill") + Run(EmitType, "Double"), "");
 }
 
@@ -162,24 +164,25 @@ TEST_F(ActionTest, TypePairIsLookedUpJoined) {
 namespace {
 
 // Writes pieces through a sink and returns what reached the file.
-std::string ThroughSink(Sink sink, std::initializer_list<std::string_view> pieces, bool startMidLine = false) {
+std::string ThroughSink(Sink sink, std::initializer_list<std::string_view> pieces, bool startMidLine = false,
+                        std::string* captured = nullptr) {
     char* buffer = nullptr;
     size_t size = 0;
     FILE* out = open_memstream(&buffer, &size);
-    gParserOutput = out;
-    SetCallSink(Sink::Script);
-    WriteText(startMidLine ? "x" : "\n");
-    FlushOutput();
+    auto output = std::make_unique<Output>(out);
+    output->WriteText(startMidLine ? "x" : "\n");
+    output->Flush();
     fflush(out);
     size_t before = size;
-    BeginTextSink(sink);
-    for (std::string_view piece : pieces) WriteText(piece);
-    EndTextSink();
-    FlushOutput();
+    output->BeginTextSink(sink);
+    for (std::string_view piece : pieces) output->WriteText(piece);
+    output->EndTextSink();
+    output->Flush();
+    if (captured) *captured = output->captured;
+    output.reset();
     fclose(out);
     std::string written(buffer + before, size - before);
     free(buffer);
-    gParserOutput = nullptr;
     return written;
 }
 
@@ -201,9 +204,9 @@ TEST(Sinks, LuaStringsAreEscaped) {
 }
 
 TEST(Sinks, CapturedAndDroppedTextNeverReachesTheFile) {
-    gCaptured.clear();
-    EXPECT_EQ(ThroughSink(Sink::Capture, {"make", "_window", "()"}), "");
-    EXPECT_EQ(gCaptured, "make_window()");
+    std::string captured;
+    EXPECT_EQ(ThroughSink(Sink::Capture, {"make", "_window", "()"}, false, &captured), "");
+    EXPECT_EQ(captured, "make_window()");
     EXPECT_EQ(ThroughSink(Sink::Discard, {"\"i18n\".h"}), "");
 }
 
@@ -211,19 +214,19 @@ TEST(Sinks, CommentedCallsKeepTheirTextValuesComments) {
     char* buffer = nullptr;
     size_t size = 0;
     FILE* out = open_memstream(&buffer, &size);
-    gParserOutput = out;
-    SetCallSink(Sink::Comment);
-    WriteText("q:tooltip(\"");
-    BeginTextSink(Sink::LuaString);  // as a label or tooltip in the layout-only mode
-    WriteText("two\nlines");
-    EndTextSink();
-    WriteText("\")\n");
-    SetCallSink(Sink::Script);
-    FlushOutput();
+    auto output = std::make_unique<Output>(out);
+    output->SetCallSink(Sink::Comment);
+    output->WriteText("q:tooltip(\"");
+    output->BeginTextSink(Sink::LuaString);  // as a label or tooltip in the layout-only mode
+    output->WriteText("two\nlines");
+    output->EndTextSink();
+    output->WriteText("\")\n");
+    output->SetCallSink(Sink::Script);
+    output->Flush();
+    output.reset();
     fclose(out);
     EXPECT_EQ(std::string(buffer, size), "--q:tooltip(\"two\n--lines\")\n");
     free(buffer);
-    gParserOutput = nullptr;
 }
 
 }  // namespace

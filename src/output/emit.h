@@ -12,7 +12,7 @@
 #include <string_view>
 #include <type_traits>
 
-#include "scanner/output.h"
+#include "output/output.h"
 
 template <class T>
 inline constexpr char kHoleKind = std::is_integral_v<std::remove_cvref_t<T>> ? 'd' : 's';
@@ -42,12 +42,12 @@ private:
     std::array<std::string_view, sizeof...(Args) + 1> pieces_{};
 };
 
-inline void WriteHole(std::string_view text) { WriteText(text); }
-inline void WriteHole(std::integral auto n) { WriteNumber(n); }
+inline void WriteHole(Output& out, std::string_view text) { out.WriteText(text); }
+inline void WriteHole(Output& out, std::integral auto n) { out.WriteNumber(n); }
 
 template <class... Args>
-void Emit(std::type_identity_t<Template<Args...>> tmpl, const Args&... args) {
+void Emit(Output& out, std::type_identity_t<Template<Args...>> tmpl, const Args&... args) {
     std::size_t i = 0;
-    ((WriteText(tmpl.Piece(i++)), WriteHole(args)), ...);
-    WriteText(tmpl.Piece(i));
+    ((out.WriteText(tmpl.Piece(i++)), WriteHole(out, args)), ...);
+    out.WriteText(tmpl.Piece(i));
 }

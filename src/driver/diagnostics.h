@@ -1,9 +1,0 @@
-// Every message of fluac's own goes through here.
-#pragma once
-
-#include <string_view>
-
-// Writes "fluac: FILE: message" or, when line > 0, "fluac: FILE:LINE: message"
-// to standard error.
-void Report(std::string_view file, long line, std::string_view message);
-void Report(std::string_view file, std::string_view message);
