@@ -13,6 +13,11 @@ if ! command -v xdotool >/dev/null 2>&1; then
     echo "skipped: xdotool is not installed (Debian package xdotool)"
     exit 77
 fi
+# The X server resets when its last client leaves, refusing new ones for a
+# while; a client stays connected from one application to the next.
+xdotool sleep 100000 &
+keeper=$!
+trap 'kill "$keeper" 2>/dev/null' EXIT
 mkdir -p "$work"
 passed=0 failed=0 pid= win=
 
