@@ -40,6 +40,9 @@ void open_image_surface(lua_State* L);
 // when not.
 bool drawing();
 void check_drawing(lua_State* L);
+// Whether w is shown and FLTK's drawable is its window (or back buffer):
+// FLTK keeps the window it drew last current, also once that is gone.
+bool draws_into(const Fl_Window* w);
 
 // Lives while a dialog runs FLTK's loop: should a Lua callback fail in the
 // meantime, the modal dialog is closed, so that the call that opened it

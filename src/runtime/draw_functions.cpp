@@ -785,7 +785,7 @@ const luaL_Reg kDrawFunctions[] = {
 
 bool drawing() {
     if (Fl_Surface_Device::surface() != Fl_Display_Device::display_device()) return true;
-    return fl_gc && Fl_Window::current();
+    return fl_gc && draws_into(Fl_Window::current());
 }
 
 void check_drawing(lua_State* L) {

@@ -12,6 +12,7 @@
 #include "callbacks.h"
 #include "handles.h"
 #include "kept_functions.h"
+#include "member_functions.h"
 
 namespace fluac_lua {
 
@@ -157,11 +158,22 @@ int fl_compose_reset(lua_State* L) {
         push_widget(L, Fl::NAME());                \
         return 1;                                  \
     }
-WIDGET_PROPERTY(focus)
 WIDGET_PROPERTY(belowmouse)
 WIDGET_PROPERTY(pushed)
 WIDGET_PROPERTY(selection_owner)
 #undef WIDGET_PROPERTY
+
+int fl_focus(lua_State* L) {
+    check_nargs(L, 2);
+    if (lua_gettop(L) < 2) {
+        push_widget(L, Fl::focus());
+        return 1;
+    }
+    Fl_Widget* w = opt_widget(L, 2);
+    need_display_to_focus(L, w);
+    Fl::focus(w);
+    return 0;
+}
 
 int fl_modal(lua_State* L) {
     check_nargs(L, 1);

@@ -5,6 +5,7 @@
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Table.H>
 #include <FL/Fl_Table_Row.H>
+#include <FL/Fl_Tabs.H>
 
 #include <algorithm>
 #include <climits>
@@ -29,11 +30,13 @@ inline Fl_Widget* check_new_child(lua_State* L, Fl_Group* g, int idx) {
     return child;
 }
 
-// A widget leaving the group that holds it stops being its resizable:
-// FLTK 1.3 would keep it, and reach it once deleted.
+// A widget leaving the group that holds it stops being its resizable, or
+// the tab pressed: FLTK 1.3 would keep it, and reach it once deleted.
 inline void leave_holder(Fl_Widget* w, const Fl_Group* next) {
     Fl_Group* holder = w->parent();
-    if (holder && holder != next && holder->resizable() == w) holder->resizable(holder);
+    if (!holder || holder == next) return;
+    if (holder->resizable() == w) holder->resizable(holder);
+    if (auto* tabs = dynamic_cast<Fl_Tabs*>(holder); tabs && tabs->push() == w) tabs->push(nullptr);
 }
 
 template <class G>

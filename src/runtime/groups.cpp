@@ -14,6 +14,7 @@
 
 #include "callbacks.h"
 #include "classes.h"
+#include "display.h"
 #include "group_methods.h"
 
 namespace fluac_lua {
@@ -51,7 +52,9 @@ int add_resizable(lua_State* L) {
 
 int focus(lua_State* L) {
     Fl_Group* g = check_call<Fl_Group>(L, 2);
-    g->focus(check_widget(L, 2));
+    Fl_Widget* w = check_widget(L, 2);
+    need_display_to_focus(L, w);
+    g->focus(w);
     raise_pending_error(L);
     return 0;
 }
@@ -109,6 +112,7 @@ const luaL_Reg kPack[] = {
 int client_area(lua_State* L) {
     Fl_Tabs* t = check_call<Fl_Tabs>(L, 2);
     const int tabh = lua_isnoneornil(L, 2) ? 0 : check_coordinate(L, 2);
+    need_display(L);  // to measure the labels
     int r[4] = {0, 0, 0, 0};
     t->client_area(r[0], r[1], r[2], r[3], tabh);
     for (int v : r) lua_pushinteger(L, v);
@@ -132,6 +136,7 @@ int push(lua_State* L) {
 int which(lua_State* L) {
     Fl_Tabs* t = check_call<Fl_Tabs>(L, 3);
     const int x = check_coordinate(L, 2), y = check_coordinate(L, 3);
+    need_display(L);
     push_widget(L, t->which(x, y));
     return 1;
 }

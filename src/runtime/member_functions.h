@@ -52,6 +52,9 @@ int set_pair(lua_State* L) {
     return 0;
 }
 
+// FLTK gives the focus to a widget in a window through the window manager.
+void need_display_to_focus(lua_State* L, Fl_Widget* w);
+
 // For FLTK functions that keep the text they are given: the string at `idx`
 // (or nil) is kept in the widget's data under `key` as long as the widget
 // lives, and returned (null for nil).

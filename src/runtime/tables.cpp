@@ -65,28 +65,23 @@ int when(lua_State* L) {
         [](Fl_Table* t, long long n) { t->when(static_cast<Fl_When>(n & kLastWhen)); });
 }
 
-// get_selection() -> top, left, bottom, right; set_selection(top, left, bottom, right).
-int get_selection(lua_State* L) {
-    int s[4];
-    check_call<Fl_Table>(L, 1)->get_selection(s[0], s[1], s[2], s[3]);
-    for (int v : s) lua_pushinteger(L, v);
+// get_selection() -> top, left, bottom, right; visible_cells() -> top row,
+// bottom row, left column, right column.
+template <void (Fl_Table::*F)(int&, int&, int&, int&)>
+int four_results(lua_State* L) {
+    int r[4] = {0, 0, 0, 0};
+    (check_call<Fl_Table>(L, 1)->*F)(r[0], r[1], r[2], r[3]);
+    for (int v : r) lua_pushinteger(L, v);
     return 4;
 }
 
+// set_selection(top, left, bottom, right)
 int set_selection(lua_State* L) {
     Fl_Table* t = check_call<Fl_Table>(L, 5);
     int s[4];
     for (int i = 0; i < 4; ++i) s[i] = static_cast<int>(check_range(L, i + 2, -1, kMostCells));
     t->set_selection(s[0], s[1], s[2], s[3]);
     return 0;
-}
-
-// visible_cells() -> top row, bottom row, left column, right column.
-int visible_cells(lua_State* L) {
-    int s[4];
-    check_call<Fl_Table>(L, 1)->visible_cells(s[0], s[1], s[2], s[3]);
-    for (int v : s) lua_pushinteger(L, v);
-    return 4;
 }
 
 int is_selected(lua_State* L) {
@@ -170,9 +165,9 @@ const luaL_Reg kTableMethods[] = {
     {"clear", clear},
     {"do_callback", do_callback},
     {"when", when},
-    {"get_selection", get_selection},
+    {"get_selection", four_results<&Fl_Table::get_selection>},
     {"set_selection", set_selection},
-    {"visible_cells", visible_cells},
+    {"visible_cells", four_results<&Fl_Table::visible_cells>},
     {"is_selected", is_selected},
     {"move_cursor", move_cursor},
     {"row_height", cell_size<&Fl_Table::rows, &Fl_Table::row_height, &Fl_Table::row_height>},

@@ -64,7 +64,15 @@ int maximum(lua_State* L) {
     });
 }
 
+// step(s), or step(a, b) for the step a/b.
 int valuator_step(lua_State* L) {
+    if (lua_gettop(L) == 3) {
+        Fl_Valuator* v = check_call<Fl_Valuator>(L, 3);
+        const auto a = static_cast<int>(check_range(L, 2, 0, INT_MAX));
+        const auto b = static_cast<int>(check_range(L, 3, 1, INT_MAX));
+        v->step(a, b);
+        return 0;
+    }
     return number_property<Fl_Valuator>(L, [](Fl_Valuator* v) { return v->step(); },
                                         [](Fl_Valuator* v, double s) { v->step(s); });
 }

@@ -334,6 +334,16 @@ int draw_label(lua_State* L) {
     return 0;
 }
 
+// draw(): the widget draws itself now, as a group draws a child: in a draw
+// function only.
+int draw(lua_State* L) {
+    Fl_Widget* w = self(L, 1);
+    check_drawing(L);
+    w->draw();
+    raise_pending_error(L);
+    return 0;
+}
+
 // handle(event): the widget handles the event as if FLTK sent it, with the
 // event state as it stands; true when it used it. Handling may show, copy,
 // paste or move the focus, which needs the display.
@@ -349,6 +359,7 @@ int handle(lua_State* L) {
 
 int take_focus(lua_State* L) {
     Fl_Widget* w = self(L, 1);
+    need_display_to_focus(L, w);
     const int taken = w->take_focus();
     raise_pending_error(L);
     lua_pushboolean(L, taken);
@@ -399,6 +410,7 @@ const luaL_Reg kWidget[] = {
     {"top_window_offset", top_window_offset},
     {"measure_label", measure_label},
     {"draw_label", draw_label},
+    {"draw", draw},
     {"handle", handle},
     {"take_focus", take_focus},
     FLUAC_GET_FLAG(Fl_Widget, active_r),
@@ -435,6 +447,10 @@ const WidgetClass kClasses[] = {
 };
 
 }  // namespace
+
+void need_display_to_focus(lua_State* L, Fl_Widget* w) {
+    if (w && w->visible_focus() && (w->as_window() || w->window())) need_display(L);
+}
 
 const char* keep_with_widget(lua_State* L, Fl_Widget* w, const char* key, int idx) {
     const char* text = lua_isnil(L, idx) ? nullptr : luaL_checkstring(L, idx);

@@ -1,10 +1,15 @@
 // Fl_Window's methods, and the flush() its subclasses make public.
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_RGB_Image.H>
+#include <FL/Fl_Shared_Image.H>
 #include <FL/Fl_Single_Window.H>
 // Fl_X, which knows whether a window waits to be mapped.
 #define FL_INTERNALS
 #include <FL/x.H>
+
+#include <memory>
+#include <vector>
 
 #include "api_support.h"
 #include "callbacks.h"
@@ -70,14 +75,34 @@ int clear_border(lua_State* L) {
     return 0;
 }
 
-// hotspot(widget): the window will open with that widget under the pointer.
-// With --tree there is no pointer, and the call is only recorded.
+// hotspot(widget [, offscreen]) or hotspot(x, y [, offscreen]): the window
+// will open with that widget or place under the pointer, inside the screen
+// unless offscreen. With --tree there is no pointer, and the call is only
+// recorded.
 int hotspot(lua_State* L) {
-    Fl_Window* win = window(L, 2);
-    Fl_Widget* w = check_widget(L, 2);
+    Fl_Window* win = window(L, 4);
+    Fl_Widget* w = lua_type(L, 2) == LUA_TNUMBER ? nullptr : check_widget(L, 2);
+    const int x = w ? 0 : check_coordinate(L, 2), y = w ? 0 : check_coordinate(L, 3);
+    const int flag_idx = w ? 3 : 4;
+    const bool offscreen = !lua_isnoneornil(L, flag_idx) && check_flag(L, flag_idx);
     if (tree_mode()) return 0;
     need_display(L);
-    win->hotspot(w);
+    if (w)
+        win->hotspot(w, offscreen);
+    else
+        win->hotspot(x, y, offscreen);
+    return 0;
+}
+
+// label(text [, iconlabel]): the title, and the icon's label with it.
+int label(lua_State* L) {
+    Fl_Window* win = window(L, 3);
+    if (!is_setter(L)) {
+        push_string_or_nil(L, win->label());
+        return 1;
+    }
+    set_label(win, luaL_optstring(L, 2, nullptr));
+    if (lua_gettop(L) >= 3) win->iconlabel(keep_with_widget(L, win, "iconlabel", 3));
     return 0;
 }
 
@@ -142,6 +167,52 @@ int fullscreen_screens(lua_State* L) {
     return 0;
 }
 
+// Icons and shapes take an Fl_RGB_Image: an image of RGB or grey pixels
+// (with or without alpha), as PNG and JPEG files give, read in place. FLTK
+// copies what it needs of it.
+Fl_Shared_Image* check_pixels(lua_State* L, int idx) {
+    Fl_Shared_Image* img = opt_image(L, idx);
+    luaL_argcheck(L, img, idx, "an image");
+    if (img->count() != 1 || img->d() < 1 || img->d() > 4 || !img->data())
+        luaL_argerror(L, idx, "an image of RGB or grey pixels");
+    return img;
+}
+
+struct Pixels : Fl_RGB_Image {
+    explicit Pixels(Fl_Shared_Image* img)
+        : Fl_RGB_Image(reinterpret_cast<const uchar*>(img->data()[0]), img->w(), img->h(), img->d()) {}
+};
+
+// icon(image) and icons(image, ...): the window's icons; icons() none.
+int icon(lua_State* L) {
+    Fl_Window* win = window(L, 2);
+    const Pixels rgb(check_pixels(L, 2));
+    win->icon(&rgb);
+    return 0;
+}
+
+int icons(lua_State* L) {
+    constexpr int kMostIcons = 8;
+    Fl_Window* win = window(L, kMostIcons + 1);
+    for (int i = 2; i <= lua_gettop(L); ++i) check_pixels(L, i);
+    std::vector<std::unique_ptr<Pixels>> images;
+    std::vector<const Fl_RGB_Image*> pointers;
+    for (int i = 2; i <= lua_gettop(L); ++i) {
+        images.push_back(std::make_unique<Pixels>(opt_image(L, i)));
+        pointers.push_back(images.back().get());
+    }
+    win->icons(pointers.data(), static_cast<int>(pointers.size()));
+    return 0;
+}
+
+// shape(image): the window takes the shape of the image's opaque part.
+int shape(lua_State* L) {
+    Fl_Window* win = window(L, 2);
+    const Pixels rgb(check_pixels(L, 2));
+    win->shape(&rgb);
+    return 0;
+}
+
 // make_current() and flush(): drawing into a shown window outside its draw.
 int make_current(lua_State* L) {
     Fl_Window* win = window(L, 1);
@@ -182,7 +253,11 @@ const luaL_Reg kWindowMethods[] = {
     {"clear_border", clear_border},
     {"hotspot", hotspot},
     {"iconize", iconize},
+    {"label", label},
     {"iconlabel", iconlabel},
+    {"icon", icon},
+    {"icons", icons},
+    {"shape", shape},
     {"cursor", set_cursor<&Fl_Window::cursor>},
     {"default_cursor", set_cursor<&Fl_Window::default_cursor>},
     {"fullscreen_off", fullscreen_off},
@@ -209,6 +284,11 @@ const luaL_Reg kWindowMethods[] = {
     {nullptr, nullptr},
 };
 
+bool draws_into(const Fl_Window* w) {
+    for (Fl_X* x = Fl_X::first; x; x = x->next)
+        if (x->w == w) return fl_window && (fl_window == x->xid || fl_window == x->other_xid);
+    return false;
+}
 
 const luaL_Reg kDoubleWindowMethods[] = {{"flush", flush<Fl_Double_Window>}, {nullptr, nullptr}};
 const luaL_Reg kSingleWindowMethods[] = {{"flush", flush<Fl_Single_Window>}, {nullptr, nullptr}};

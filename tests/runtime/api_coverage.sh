@@ -7,7 +7,7 @@
 # usage: api_coverage.sh FLUAC_LUA LUA SOURCE_DIR WORK_DIR
 set -u
 fluac_lua=$1 lua=$2 src=$3 work=$4
-checked=Fl,fl_ask,support,fl_draw
+checked=Fl,fl_ask,support,fl_draw,widget,windows,groups,buttons,inputs,valuators,others
 mkdir -p "$work/prefs"
 [ -n "${XVFB_STARTED:-}" ] && : >"$XVFB_STARTED"
 "$fluac_lua" "$src/tests/runtime/api_names.lua" "$src/tests/render/screens/info_icon.png" \

@@ -43,6 +43,7 @@ expect() {
 
 lua_test constructors
 lua_test methods "$src/tests/render/screens/info_icon.png"
+lua_test widget_methods
 lua_test callbacks
 lua_test menus
 lua_test lists
