@@ -4,10 +4,13 @@
 //
 // At start, a sweep calls every method of every class, through the class's
 // method table, with each edge argument in each position, with too many
-// arguments, on a widget of another class and on a deleted widget. Then each
-// input is read as a sequence of operations: build a widget, call a method
-// of any class on any value, call Fl's functions, change the current group,
-// delete widgets, collect garbage.
+// arguments, on a widget of another class and on a deleted widget; and it
+// gives a widget of every class, and its window, draw and handle functions
+// that fail, delete the widget, call the class's own or another widget's,
+// or take themselves away, and calls them. Then each input is read as a
+// sequence of operations: build a widget, call a method of any class on any
+// value, call Fl's functions, change the current group, delete widgets,
+// collect garbage, set a widget's draw or handle.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <FL/Fl.H>
@@ -17,6 +20,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -40,6 +44,21 @@ const char* const kValues[] = {
     "function(w) pcall(Fl.delete_widget, Fl, w) end", "print", "fltk", "Fl",
 };
 constexpr int kValueCount = static_cast<int>(sizeof kValues / sizeof kValues[0]);
+
+// Lua functions for a widget's draw and handle (called with the widget, and
+// the event for handle).
+const char* const kHooks[] = {
+    "function() error('from a hook') end",
+    "function(w) Fl:delete_widget(w) Fl:check() return 1 end",
+    "function(w, e) if e then return w:handle(e) end w:draw() end",
+    "function(w, e) local p = w:parent() or w if e then return p:handle(e) end p:draw() end",
+    "function(w, e) local c = w:window() or w c.draw, c.handle = w.draw, w.handle if e then return c:handle((e + 1) % 256) end c:draw() end",
+    "function(w, e) w.draw = nil w.handle = nil return e end",
+    "function(w) w:redraw() collectgarbage() return 0/0 end",
+    "function(w) return {} end",
+};
+constexpr int kHookCount = static_cast<int>(sizeof kHooks / sizeof kHooks[0]);
+const int kEvents[] = {0, 1, 2, 3, 8, 12, 15, 16, 255};
 constexpr int kMostArguments = 7;  // more than any method takes
 constexpr int kSlots = 16;         // values an input builds and reuses
 
@@ -52,6 +71,7 @@ struct Binding {
     lua_State* L = nullptr;
     int values = 0;  // registry reference: the edge values, from 1
     int slots = 0;   // registry reference: what the input built, from 1
+    int hooks = 0;   // registry reference: the hooks, from 1
     std::vector<std::string> constructors;
     std::vector<Method> methods;
 };
@@ -69,6 +89,14 @@ void open(Binding& b) {
         std::abort();
     }
     b.values = luaL_ref(L, LUA_REGISTRYINDEX);
+    source = "return {";
+    for (const char* h : kHooks) source += std::string(h) + ",";
+    source += "}";
+    if (luaL_dostring(L, source.c_str()) != LUA_OK) {
+        std::fprintf(stderr, "%s\n", lua_tostring(L, -1));
+        std::abort();
+    }
+    b.hooks = luaL_ref(L, LUA_REGISTRYINDEX);
     lua_newtable(L);
     b.slots = luaL_ref(L, LUA_REGISTRYINDEX);
     if (b.constructors.empty()) {
@@ -99,6 +127,12 @@ void push_value(Binding& b, int i) {
     lua_remove(b.L, -2);
 }
 
+void push_hook(Binding& b, int i) {
+    lua_rawgeti(b.L, LUA_REGISTRYINDEX, b.hooks);
+    lua_rawgeti(b.L, -1, i % kHookCount + 1);
+    lua_remove(b.L, -2);
+}
+
 void push_slot(Binding& b, int i) {
     lua_rawgeti(b.L, LUA_REGISTRYINDEX, b.slots);
     lua_rawgeti(b.L, -1, i % kSlots + 1);
@@ -119,6 +153,35 @@ void call(lua_State* L, int nargs) {
     if (lua_pcall(L, nargs, 1, 0) != LUA_OK && !lua_isstring(L, -1) && !lua_isnil(L, -1) &&
         !fluac_lua::is_stop_signal(L, -1))
         std::abort();  // the binding raises messages only
+}
+
+// value_at[field] = the value on top of the stack (popped), as a script
+// assigns a widget's draw or handle.
+void assign(lua_State* L, int value_at, const char* field) {
+    lua_pushcfunction(L, [](lua_State* L) {
+        lua_settable(L, 1);
+        return 0;
+    });
+    lua_pushvalue(L, value_at);
+    lua_pushstring(L, field);
+    lua_rotate(L, -4, -1);  // function, object, field, value
+    call(L, 3);
+    lua_pop(L, 1);
+}
+
+// Calls the method `name` of the value at `self` with the integer arguments.
+void call_method(lua_State* L, int self, const char* name, std::initializer_list<int> args) {
+    lua_pushcfunction(L, [](lua_State* L) {
+        lua_gettable(L, 1);
+        return 1;
+    });
+    lua_pushvalue(L, self);
+    lua_pushstring(L, name);
+    call(L, 2);
+    lua_pushvalue(L, self);
+    for (int a : args) lua_pushinteger(L, a);
+    call(L, static_cast<int>(args.size()) + 1);
+    lua_pop(L, 1);
 }
 
 void push_method(lua_State* L, const Method& m) {
@@ -227,11 +290,36 @@ void sweep() {
             lua_settop(L, top - 2);
         }
     }
+    long hook_calls = 0;
+    for (const std::string& cls : b.constructors) {
+        for (int h = 0; h < kHookCount; ++h) {
+            build(b, cls);
+            const int top = lua_gettop(L);
+            for (int self : {top, top - 1}) {
+                for (const char* field : {"draw", "handle"}) {
+                    push_hook(b, h + self);
+                    assign(L, self, field);
+                }
+            }
+            for (int self : {top, top - 1}) {
+                call_method(L, self, "draw", {});
+                for (int e : kEvents) call_method(L, self, "handle", {e});
+                hook_calls += 1 + static_cast<long>(std::size(kEvents));
+            }
+            discard(b, top - 1);
+            lua_settop(L, top - 2);
+        }
+    }
+    const auto called = static_cast<size_t>(std::count(reached.begin(), reached.end(), true));
     std::fprintf(stderr,
                  "binding sweep: %zu constructors, %zu of %zu methods called on widgets of their "
-                 "classes (%ld pairs), %ld calls\n",
-                 b.constructors.size(), static_cast<size_t>(std::count(reached.begin(), reached.end(), true)),
-                 b.methods.size(), pairs, calls);
+                 "classes (%ld pairs), %ld calls; %ld calls of draw and handle functions\n",
+                 b.constructors.size(), called, b.methods.size(), pairs, calls, hook_calls);
+    // A method that no widget built here has is out of the fuzzer's reach.
+    for (size_t i = 0; i < b.methods.size(); ++i)
+        if (!reached[i])
+            std::fprintf(stderr, "not reached: %s:%s\n", b.methods[i].class_name, b.methods[i].name);
+    if (called != b.methods.size()) std::abort();
     close(b);
 }
 
@@ -239,7 +327,7 @@ void run(Binding& b, FuzzedDataProvider& in) {
     lua_State* L = b.L;
     while (in.remaining_bytes() > 0) {
         const int top = lua_gettop(L);
-        switch (in.ConsumeIntegralInRange(0, 7)) {
+        switch (in.ConsumeIntegralInRange(0, 8)) {
         case 0: {  // build a widget
             const auto& name = b.constructors[in.ConsumeIntegralInRange<size_t>(0, b.constructors.size() - 1)];
             push_constructor(L, name);
@@ -317,6 +405,16 @@ void run(Binding& b, FuzzedDataProvider& in) {
         case 7:
             lua_gc(L, LUA_GCCOLLECT);
             break;
+        case 8: {  // a widget's draw or handle: a hook, any value, or nil
+            push_slot(b, in.ConsumeIntegral<uint8_t>());
+            const int self = lua_gettop(L);
+            static const char* const kFields[] = {"draw", "handle", "label"};
+            const char* field = kFields[in.ConsumeIntegralInRange<size_t>(0, std::size(kFields) - 1)];
+            if (in.ConsumeBool()) push_hook(b, in.ConsumeIntegral<uint8_t>());
+            else push_value(b, in.ConsumeIntegral<uint8_t>());
+            assign(L, self, field);
+            break;
+        }
         }
         lua_settop(L, top);
     }

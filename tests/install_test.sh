@@ -13,10 +13,11 @@ fail=0
 
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "install failed"; exit 1; }
 
-# Everything lands in bin/, share/man/man1/, share/doc/fluac/examples/ (the
-# applications in folders of their own) and Lua's folder of the prefix.
+# Everything lands in bin/, share/man/man1/ (man3/ for the binding's
+# reference), share/doc/fluac/examples/ (the applications in folders of their
+# own) and Lua's folder of the prefix.
 ( cd "$prefix" && find . -type f | sort ) >"$prefix.files"
-stray=$(grep -v -E '^\./(bin/[^/]+|share/man/man1/[^/]+\.1|share/doc/fluac/examples/([^/]+/)?[^/]+|lib/lua/5\.4/fltk\.so)$' "$prefix.files")
+stray=$(grep -v -E '^\./(bin/[^/]+|share/man/man1/[^/]+\.1|share/man/man3/[^/]+\.3|share/doc/fluac/examples/([^/]+/)?[^/]+|lib/lua/5\.4/fltk\.so)$' "$prefix.files")
 [ -z "$stray" ] || { echo "installed outside the expected places:"; echo "$stray"; fail=1; }
 for f in bin/fluac share/man/man1/fluac.1; do
     [ -f "$prefix/$f" ] || { echo "missing: $f"; fail=1; }
@@ -34,8 +35,9 @@ done
 
 # fluac-lua, where it is built.
 if [ -x "$build/src/runtime/fluac-lua" ]; then
-    [ -x "$prefix/bin/fluac-lua" ] && [ -f "$prefix/share/man/man1/fluac-lua.1" ] ||
-        { echo "fluac-lua or its man page not installed"; fail=1; }
+    [ -x "$prefix/bin/fluac-lua" ] && [ -f "$prefix/share/man/man1/fluac-lua.1" ] &&
+        [ -f "$prefix/share/man/man3/fluac-lua-api.3" ] ||
+        { echo "fluac-lua or its man pages not installed"; fail=1; }
     "$prefix/bin/fluac-lua" --version | grep -q '^fluac-lua ' || { echo "installed fluac-lua --version"; fail=1; }
     if [ "$gui" = gui ]; then
         "$prefix/bin/fluac" "$prefix/share/doc/fluac/examples/editor.fl" "$prefix/editor.lua" || fail=1
@@ -54,7 +56,7 @@ if [ -f "$build/lua/fltk.so" ]; then
 fi
 
 # The man pages render without warnings.
-for page in "$prefix"/share/man/man1/*.1; do
+for page in "$prefix"/share/man/man1/*.1 "$prefix"/share/man/man3/*.3; do
     out=$(groff -ww -man -z "$page" 2>&1)
     [ -z "$out" ] || { echo "groff warns on $(basename "$page"):"; echo "$out"; fail=1; }
 done

@@ -11,10 +11,23 @@ void Output::Put(const char* data, std::size_t size) {
     handedAtLineStart_ = data[size - 1] == '\n';
 }
 
+// A line of the script takes the input's line at its first byte, or, in
+// diverted text written back whole, the line it had when first written.
+void Output::NoteLines(std::string_view text) {
+    for (char c : text) {
+        if (!lineBegun_) {
+            lineBegun_ = true;
+            lineBegan_ = replaying_ && replayed_ < divertedLines_.size() ? divertedLines_[replayed_++]
+                                                                         : static_cast<int>(*inputLine_);
+        }
+        if (c != '\n') continue;
+        lines_->push_back(lineBegan_);
+        lineBegun_ = false;
+    }
+}
+
 void Output::WriteRaw(std::string_view text) {
-    // Diverted text reaches its place, and is counted, once it is written again.
-    if (lines_ && !diverting_)
-        lines_->insert(lines_->end(), std::count(text.begin(), text.end(), '\n'), static_cast<int>(*inputLine_));
+    if (lines_) NoteLines(text);
     if (text.size() > kCapacity - used_) {
         Flush();
         if (text.size() >= kCapacity) {
@@ -113,17 +126,32 @@ void Output::BeginDivert() {
     diverting_ = true;
     divertStart_ = used_;
     diverted_.clear();
+    if (lines_) divertLinesFrom_ = lines_->size();
 }
 
 void Output::CloseDivert() {
-    if (diverting_) WriteText(EndDivert());
+    if (diverting_) WriteDiverted(EndDivert());
 }
 
 std::string Output::EndDivert() {
     diverted_.append(pending_ + divertStart_, used_ - divertStart_);
     used_ = divertStart_;
     diverting_ = false;
+    if (lines_) {
+        const auto from = lines_->begin() + static_cast<std::ptrdiff_t>(divertLinesFrom_);
+        divertedLines_.insert(divertedLines_.end(), from, lines_->end());
+        lines_->erase(from, lines_->end());
+    }
     return std::move(diverted_);
+}
+
+void Output::WriteDiverted(std::string_view text) {
+    replaying_ = !lineBegun_ && !text.empty() && text.back() == '\n' &&
+                 static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) == divertedLines_.size();
+    WriteText(text);
+    replaying_ = false;
+    replayed_ = 0;
+    divertedLines_.clear();
 }
 
 void Output::WriteNumber(long long n) {

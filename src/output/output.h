@@ -99,16 +99,21 @@ public:
     // Diversions do not nest.
     void BeginDivert();
     std::string EndDivert();
+    // Writes back what the diversions since the last such write kept aside
+    // (joined, changed within its lines at most): recorded lines then keep
+    // the input lines the text was first written at.
+    void WriteDiverted(std::string_view text);
     // Ends a diversion left open (by input that ended inside it), keeping its
     // text where it was written.
     void CloseDivert();
 
-    // From now on, each newline that reaches its place in the script appends
-    // *inputLine to lines.
+    // From now on, each line of the script appends to lines the value
+    // *inputLine had when the line's first byte was written.
     void RecordLines(std::vector<int>* lines, const long* inputLine);
 
 private:
     void WriteRaw(std::string_view text);
+    void NoteLines(std::string_view text);
     void WriteToSink(std::string_view text);
     void WriteCommented(std::string_view text);
     void WriteEscaped(std::string_view text);
@@ -131,6 +136,13 @@ private:
     bool atLabelStart_ = false;
     std::vector<int>* lines_ = nullptr;
     const long* inputLine_ = nullptr;
+    bool lineBegun_ = false;  // a byte of the script's current line has been written
+    int lineBegan_ = 0;       // *inputLine_ then
+    // The lines of diverted text, taken out of lines_ until WriteDiverted.
+    std::size_t divertLinesFrom_ = 0;
+    std::vector<int> divertedLines_;
+    bool replaying_ = false;
+    std::size_t replayed_ = 0;
     std::size_t used_ = 0;
     char pending_[kCapacity];
 };

@@ -13,6 +13,7 @@
 #include "classes.h"
 #include "constants.h"
 #include "container.h"
+#include "custom_widgets.h"
 #include "display.h"
 #include "handles.h"
 #include "menu_entries.h"
@@ -28,6 +29,7 @@ namespace fluac_lua {
 namespace {
 
 char gStopSignal;
+bool gWatchMode = false;
 
 // The widgets Fl:delete_widget queued, each watched: FLTK deletes them at its
 // next Fl:check() or Fl:wait(), in the order queued, and would delete a
@@ -82,7 +84,7 @@ int shared_image_get(lua_State* L) {
 // Fl:run(): the event loop, as long as a window is shown and no callback
 // failed. With --screenshot it ends the script (the module's screenshot mode
 // takes the screenshot and ends the program); with --tree it prints the
-// widget tree.
+// widget tree; with --watch it ends the script, whose loop the program runs.
 int fl_run(lua_State* L) {
     check_nargs(L, 1);
     preview_unshown(L);
@@ -95,6 +97,10 @@ int fl_run(lua_State* L) {
         print_tree(L);
         lua_pushinteger(L, 0);
         return 1;
+    }
+    if (gWatchMode) {
+        lua_pushlightuserdata(L, &gStopSignal);
+        return lua_error(L);
     }
     while (Fl::first_window() && !error_pending()) Fl::wait(1e20);
     raise_pending_error(L);
@@ -163,7 +169,7 @@ int fl_delete_widget(lua_State* L) {
     if (!is_bound(w))
         return luaL_argerror(L, 2, lua_pushfstring(L, "%s is a part that FLTK made of another widget",
                                                    class_name(w)));
-    queue_deletion(w);
+    if (!postpone_deletion(w)) queue_deletion(w);
     return 0;
 }
 
@@ -249,11 +255,15 @@ void open_binding(lua_State* L) {
 void close_binding() {
     close_handles();
     forget_deleted(true);
+    forget_postponed_deletions();
     close_group_table();
     close_structure();
     forget_pending_error();
     Fl_Group::current(nullptr);
+    close_previews();
 }
+
+void enable_watch_mode() { gWatchMode = true; }
 
 bool is_stop_signal(lua_State* L, int idx) { return lua_touserdata(L, idx) == &gStopSignal; }
 

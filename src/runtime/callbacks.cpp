@@ -14,6 +14,7 @@ namespace fluac_lua {
 namespace {
 
 const char kPending[] = "fluac.pending_error";
+const char kHandler[] = "fluac.callback_message_handler";
 bool gPending = false;
 
 // Timers, idle and check functions run before FLTK waits for events, and
@@ -56,12 +57,13 @@ int call_menu_callback(lua_State* L) {
 // the event loop is the one reported.
 void run_protected(lua_CFunction f, void* a, void* b) {
     lua_State* L = binding_state();
-    if (!L || gPending || !lua_checkstack(L, 4)) return;
+    if (!L || gPending || !lua_checkstack(L, 5)) return;
     const int top = lua_gettop(L);
+    const int handler = lua_getfield(L, LUA_REGISTRYINDEX, kHandler) == LUA_TNIL ? 0 : top + 1;
     lua_pushcfunction(L, f);
     lua_pushlightuserdata(L, a);
     lua_pushlightuserdata(L, b);
-    if (lua_pcall(L, 2, 0, 0) != LUA_OK) keep_error(L);
+    if (lua_pcall(L, 2, 0, handler) != LUA_OK) keep_error(L);
     lua_settop(L, top);
 }
 
@@ -134,6 +136,11 @@ void push_menu_entry(lua_State* L, Fl_Widget* menu, void* key) {
         lua_replace(L, top + 2);
     }
     lua_settop(L, top + 2);
+}
+
+void set_callback_message_handler(lua_State* L, int idx) {
+    lua_pushvalue(L, idx);
+    lua_setfield(L, LUA_REGISTRYINDEX, kHandler);
 }
 
 bool error_pending() { return gPending; }

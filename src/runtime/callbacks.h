@@ -30,6 +30,9 @@ void* keep_menu_entry(lua_State* L, Fl_Menu_* menu, int fn_idx, int data_idx, Fl
 // Pushes the callback and the user data of the menu entry with that user_data.
 void push_menu_entry(lua_State* L, Fl_Widget* menu, void* key);
 
+// Callbacks run with the message handler at `idx` (nil: none) for lua_pcall.
+void set_callback_message_handler(lua_State* L, int idx);
+
 bool error_pending();
 // Raises the pending callback error, if there is one.
 void raise_pending_error(lua_State* L);

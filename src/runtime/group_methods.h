@@ -13,6 +13,7 @@
 #include "binding.h"
 #include "classes.h"
 #include "container.h"
+#include "custom_widgets.h"
 #include "member_functions.h"
 
 namespace fluac_lua::group {
@@ -72,6 +73,7 @@ template <class G>
 int add(lua_State* L) {
     G* g = check_call<G>(L, 2);
     Fl_Widget* w = check_new_child(L, g, 2);
+    check_children_may_change(L);
     leave_holder(w, g);
     g->add(*w);
     return 0;
@@ -83,6 +85,7 @@ template <class G>
 int insert(lua_State* L) {
     G* g = check_call<G>(L, 3);
     Fl_Widget* w = check_new_child(L, g, 2);
+    check_children_may_change(L);
     leave_holder(w, g);
     if (to_widget(L, 3)) {
         g->insert(*w, check_widget(L, 3));
@@ -110,6 +113,7 @@ int remove(lua_State* L) {
     if (!is_bound(w))
         return luaL_argerror(L, 2, lua_pushfstring(L, "%s is a part that FLTK made of another widget",
                                                    class_name(w)));
+    check_children_may_change(L);
     take_out(g, w);
     return 0;
 }
@@ -118,7 +122,8 @@ int remove(lua_State* L) {
 // Fl:check() or Fl:wait(), so that a callback may clear the group that holds
 // its own widget. FLTK's own parts (a scroll's scroll bars) stay.
 template <class G>
-void drop_children(G* g) {
+void drop_children(lua_State* L, G* g) {
+    check_children_may_change(L);
     for (int i = g->children(); i-- > 0;) {
         Fl_Widget* w = g->child(i);
         if (!is_bound(w)) continue;

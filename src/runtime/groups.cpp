@@ -14,6 +14,7 @@
 
 #include "callbacks.h"
 #include "classes.h"
+#include "custom_widgets.h"
 #include "display.h"
 #include "group_methods.h"
 
@@ -22,7 +23,7 @@ namespace fluac_lua {
 namespace {
 
 int group_clear(lua_State* L) {
-    group::drop_children(check_call<Fl_Group>(L, 1));
+    group::drop_children(L, check_call<Fl_Group>(L, 1));
     return 0;
 }
 
@@ -79,6 +80,7 @@ const luaL_Reg kGroup[] = {
     {"add_resizable", add_resizable},
     {"focus", focus},
     FLUAC_FLAG(Fl_Group, clip_children),
+    FLUAC_CUSTOM_GROUP_METHODS,
     {nullptr, nullptr},
 };
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "classes.h"
+#include "custom_widgets.h"
 #include "menu_entries.h"
 
 namespace fluac_lua {
@@ -87,8 +88,10 @@ void set_holder(lua_State* L, Fl_Widget* w, int handle_idx) {
 }
 
 // Deletes the widgets the binding built that nothing else will: each one
-// outside every group, with all it holds.
+// outside every group, with all it holds. No Lua draw or handle function
+// runs meanwhile (a window's children get FL_HIDE).
 void delete_bound_widgets() {
+    for (Fl_Widget* w : gBound) dynamic_cast<BoundWidget*>(w)->hooks = 0;
     Fl::do_widget_deletion();
     std::vector<Fl_Widget*> tops;
     for (Fl_Widget* w : gBound)
@@ -100,6 +103,7 @@ void delete_bound_widgets() {
 
 const luaL_Reg kWidgetMetamethods[] = {
     {"__index", handle_index},
+    {"__newindex", set_widget_hook},
     {"__gc", handle_gc},
     {"__tostring", handle_tostring},
     {nullptr, nullptr},

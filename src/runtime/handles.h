@@ -9,11 +9,12 @@
 // scroll's scrollbars) the nearest class the binding knows.
 #pragma once
 
+#include <FL/Fl_Widget.H>
+
 #include <lua.hpp>
 
 #include "tree.h"
 
-class Fl_Widget;
 class Fl_Window;
 class Fl_Shared_Image;
 
@@ -28,7 +29,7 @@ void open_handles(lua_State* L);
 void close_handles();
 
 // The metamethods of every widget class: __index (the methods, or an error
-// naming the class), __gc and __tostring.
+// naming the class), __newindex (the hooks), __gc and __tostring.
 extern const luaL_Reg kWidgetMetamethods[];
 // Marks the metatable on top of the stack as one of widget handles.
 void mark_widget_metatable(lua_State* L);
@@ -61,26 +62,95 @@ void push_widget_data(lua_State* L, Fl_Widget* w, bool create);
 // Drops the widget's data and handle; called when a bound widget is deleted.
 void forget_widget(Fl_Widget* w);
 
-// Mix-in of every widget the binding constructs: it knows its class names.
+// Lua functions a script sets in place of a widget's draw() and handle()
+// (custom_widgets.cpp); bits of BoundWidget::hooks.
+enum Hook : unsigned char { kDrawHook = 1, kHandleHook = 2 };
+
+// Mix-in of every widget the binding constructs: it knows its class names,
+// and its class's own draw() and handle(), which its hooks may stand in for.
 class BoundWidget {
 public:
     BoundWidget(const char* name, const char* lua_class) : name_(name), lua_class_(lua_class) {}
     virtual ~BoundWidget() = default;
     const char* bound_name() const { return name_; }
     const char* lua_class() const { return lua_class_; }
+    virtual void class_draw() = 0;
+    virtual int class_handle(int event) = 0;
+
+    unsigned char hooks = 0;    // the hooks set
+    unsigned char running = 0;  // the hooks running now
+    unsigned char fixed = 0;    // the hooks its class cannot take
 
 private:
     const char* name_;       // the name the script built it by
     const char* lua_class_;  // the class whose metatable its handle gets
 };
 
+// Run the widget's hook in a protected call, as callbacks run; false when it
+// has none. While an error is pending, a hook does not run, and the widget
+// draws nothing and takes no event.
+bool run_draw_hook(Fl_Widget* w, BoundWidget* b);
+bool run_handle_hook(Fl_Widget* w, BoundWidget* b, int event, int& result);
+
 void note_bound(Fl_Widget* w);
 
+// Whether classes derived from W may call W's own draw() and handle()
+// (Fl_Wizard's draw and Fl_Help_View's handle are private).
 template <class W>
-class Bound : public W, public BoundWidget {
+struct Reachable : W {
+    static constexpr bool draw = requires(Reachable& r) { r.W::draw(); };
+    static constexpr bool handle = requires(Reachable& r, int e) { r.W::handle(e); };
+};
+
+// W whose draw() a hook may stand in for, where W's own can be called.
+template <class W, bool = Reachable<W>::draw>
+class HookedDraw : public W, public BoundWidget {
+public:
+    HookedDraw(int x, int y, int w, int h, const char* name, const char* lua_class)
+        : W(x, y, w, h, nullptr), BoundWidget(name, lua_class) {}
+    void draw() override {
+        if (!run_draw_hook(this, this)) W::draw();
+    }
+    void class_draw() override { W::draw(); }
+};
+
+template <class W>
+class HookedDraw<W, false> : public W, public BoundWidget {
+public:
+    HookedDraw(int x, int y, int w, int h, const char* name, const char* lua_class)
+        : W(x, y, w, h, nullptr), BoundWidget(name, lua_class) {
+        fixed |= kDrawHook;
+    }
+    void class_draw() override { static_cast<Fl_Widget*>(this)->draw(); }
+};
+
+// The same for handle().
+template <class W, bool = Reachable<W>::handle>
+class HookedHandle : public HookedDraw<W> {
+public:
+    using HookedDraw<W>::HookedDraw;
+    int handle(int event) override {
+        int result = 0;
+        return run_handle_hook(this, this, event, result) ? result : W::handle(event);
+    }
+    int class_handle(int event) override { return W::handle(event); }
+};
+
+template <class W>
+class HookedHandle<W, false> : public HookedDraw<W> {
+public:
+    HookedHandle(int x, int y, int w, int h, const char* name, const char* lua_class)
+        : HookedDraw<W>(x, y, w, h, name, lua_class) {
+        this->fixed |= kHandleHook;
+    }
+    int class_handle(int event) override { return static_cast<Fl_Widget*>(this)->handle(event); }
+};
+
+template <class W>
+class Bound : public HookedHandle<W> {
 public:
     Bound(int x, int y, int w, int h, const char* name, const char* lua_class)
-        : W(x, y, w, h, nullptr), BoundWidget(name, lua_class) {
+        : HookedHandle<W>(x, y, w, h, name, lua_class) {
         note_bound(this);
     }
     ~Bound() override { forget_widget(this); }

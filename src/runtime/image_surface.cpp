@@ -31,8 +31,18 @@ Fl_Image_Surface* surface(lua_State* L, int most) {
     return o->surface;
 }
 
+// FLTK's image surface pushes a clip when it becomes current, and pops it
+// only in image(), which the binding does not call: it is popped here when
+// drawing leaves the surface, so that the clip stack does not grow with each
+// round trip.
+void leave_image_surface() {
+    if (dynamic_cast<Fl_Image_Surface*>(Fl_Surface_Device::surface())) fl_pop_clip();
+}
+
 int s_set_current(lua_State* L) {
-    surface(L, 1)->set_current();
+    Fl_Image_Surface* s = surface(L, 1);
+    leave_image_surface();
+    s->set_current();
     return 0;
 }
 
@@ -61,8 +71,10 @@ int s_draw_decorated_window(lua_State* L) {
 // Deleting the current surface sends drawing back to the display first.
 int s_gc(lua_State* L) {
     auto* o = static_cast<SurfaceObject*>(luaL_checkudata(L, 1, kSurface));
-    if (o->surface && Fl_Surface_Device::surface() == o->surface)
+    if (o->surface && Fl_Surface_Device::surface() == o->surface) {
+        leave_image_surface();
         Fl_Display_Device::display_device()->set_current();
+    }
     delete o->surface;
     o->surface = nullptr;
     return 0;
@@ -98,6 +110,7 @@ int construct(lua_State* L) {
 int display_set_current(lua_State* L) {
     check_nargs(L, 1);
     luaL_checkudata(L, 1, kDisplay);
+    leave_image_surface();
     Fl_Display_Device::display_device()->set_current();
     return 0;
 }

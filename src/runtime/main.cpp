@@ -1,19 +1,25 @@
-// fluac-lua [--screenshot OUT.png | --tree] SCRIPT.lua [ARGS...]
+// fluac-lua [--layout-only] [--watch] [--screenshot OUT.png | --tree] SCRIPT [ARGS...]
+// fluac-lua --reference
 //
-// Runs a Lua script written by fluac (or by hand) with real FLTK widgets.
+// Runs a Lua script written by fluac (or by hand), or a FLUID file
+// translated in memory, with real FLTK widgets.
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include <lua.hpp>
 
 #include "binding.h"
+#include "callbacks.h"
+#include "file_watch.h"
+#include "fl_script.h"
 #include "preview.h"
+#include "reference.h"
 #include "screenshot.h"
 #include "screenshot_hook.h"
 #include "screenshot_run.h"
@@ -23,41 +29,37 @@ namespace {
 
 const char kUsage[] =
     "usage: fluac-lua [--screenshot OUT.png | --tree] SCRIPT.lua [ARGS...]\n"
-    "Runs a Lua script that builds an FLTK user interface (such as one written by fluac).\n"
+    "       fluac-lua [--layout-only] [--watch] [--screenshot OUT.png | --tree] FILE.fl [ARGS...]\n"
+    "       fluac-lua --reference\n"
+    "Runs a Lua script that builds an FLTK user interface (such as one written by fluac),\n"
+    "or a FLUID file, translated in memory with its own Lua code.\n"
     "With --screenshot, writes the first window the script shows as a PNG once it is\n"
     "drawn, and exits instead of entering the event loop. With --tree, needs no display:\n"
-    "draws nothing, and Fl:run() prints the widget tree the script built.\n";
+    "draws nothing, and Fl:run() prints the widget tree the script built.\n"
+    "  --layout-only  run a FLUID file without its code (as when its code is not Lua)\n"
+    "  --watch        keep running, and rebuild the windows each time the FLUID file\n"
+    "                 is saved\n"
+    "With --reference, prints every class, method, function and constant of the binding.\n";
 
 void report(const std::string& file, const std::string& message) {
     std::fprintf(stderr, "fluac-lua: %s: %s\n", file.c_str(), message.c_str());
 }
 
-// Lua's messages already begin with "FILE:LINE: " when they have a position.
-bool has_position(const char* message) {
-    const char* colon = std::strchr(message, ':');
-    if (!colon || colon == message || std::memchr(message, '\n', colon - message)) return false;
-    const char* p = colon + 1;
-    if (!std::isdigit(static_cast<unsigned char>(*p))) return false;
-    while (std::isdigit(static_cast<unsigned char>(*p))) ++p;
-    return p[0] == ':' && p[1] == ' ';
-}
-
-void report_lua_error(lua_State* L, const std::string& script) {
-    const char* message = lua_tostring(L, -1);
-    if (!message)
-        message = lua_pushfstring(L, "(error object is a %s value)", luaL_typename(L, -1));
-    if (has_position(message))
-        std::fprintf(stderr, "fluac-lua: %s\n", message);
-    else
-        report(script, message);
-}
-
 struct Options {
     const char* screenshot = nullptr;
     bool tree = false;
+    bool layout_only = false;
+    bool watch = false;
     const char* script = nullptr;
     int first_arg = 0;  // index in argv of the script
 };
+
+bool is_fl(const char* path) { return std::string_view(path).ends_with(".fl"); }
+
+int usage_error() {
+    std::fputs(kUsage, stderr);
+    return 2;
+}
 
 // Returns -1 when the command line is fine, otherwise the exit status.
 int parse(int argc, char** argv, Options& o) {
@@ -70,23 +72,31 @@ int parse(int argc, char** argv, Options& o) {
         std::puts("fluac-lua " FLUAC_VERSION);
         return 0;
     }
-    if (i < argc && std::strcmp(argv[i], "--screenshot") == 0) {
-        if (i + 1 >= argc) {
-            std::fputs(kUsage, stderr);
-            return 2;
+    if (i < argc && std::strcmp(argv[i], "--reference") == 0) {
+        if (i + 1 < argc) return usage_error();
+        return fluac_lua::print_reference(stdout);
+    }
+    for (; i < argc && std::strncmp(argv[i], "--", 2) == 0; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "--screenshot" && i + 1 < argc && !o.screenshot) {
+            o.screenshot = argv[++i];
+        } else if (option == "--tree") {
+            o.tree = true;
+        } else if (option == "--layout-only") {
+            o.layout_only = true;
+        } else if (option == "--watch") {
+            o.watch = true;
+        } else {
+            return usage_error();
         }
-        o.screenshot = argv[i + 1];
-        i += 2;
-    } else if (i < argc && std::strcmp(argv[i], "--tree") == 0) {
-        o.tree = true;
-        ++i;
     }
-    if (i >= argc) {
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
+    if (i >= argc || (o.screenshot && (o.tree || o.watch))) return usage_error();
     o.script = argv[i];
     o.first_arg = i;
+    if ((o.layout_only || o.watch) && !is_fl(o.script)) {
+        report(o.script, "--layout-only and --watch are for FLUID files (FILE.fl)");
+        return 2;
+    }
     return -1;
 }
 
@@ -110,23 +120,28 @@ int take_screenshot(lua_State* L, const Options& o) {
     return 1;
 }
 
-int run(lua_State* L, int argc, char** argv, const Options& o) {
+// Runs the script (or the prepared FLUID file `fl`) in a fresh state.
+int run(lua_State* L, int argc, char** argv, const Options& o, const fluac_lua::FlScript* fl) {
     luaL_openlibs(L);
     fluac_lua::open_binding(L);
-    if (FILE* f = std::fopen(o.script, "r")) {
+    int handler = 0;
+    if (fl) {
+        handler = fluac_lua::load_fl(L, *fl);
+        if (!handler) return 1;
+    } else if (FILE* f = std::fopen(o.script, "r")) {
         std::fclose(f);
+        if (luaL_loadfile(L, o.script) != LUA_OK) {
+            fluac_lua::report_lua_error(L, o.script, nullptr);
+            return 1;
+        }
     } else {
         report(o.script, std::string("cannot open: ") + std::strerror(errno));
         return 1;
     }
-    if (luaL_loadfile(L, o.script) != LUA_OK) {
-        report_lua_error(L, o.script);
-        return 1;
-    }
     if (o.tree) fluac_lua::name_widgets_by_globals(L, -1);
     const int nargs = push_arguments(L, argc, argv, o.first_arg);
-    if (lua_pcall(L, nargs, 0, 0) != LUA_OK && !fluac_lua::is_stop_signal(L, -1)) {
-        report_lua_error(L, o.script);
+    if (lua_pcall(L, nargs, 0, handler) != LUA_OK && !fluac_lua::is_stop_signal(L, -1)) {
+        fluac_lua::report_lua_error(L, o.script, fl);
         return 1;
     }
     if (o.tree && fluac_lua::trees_printed() == 0) {
@@ -134,6 +149,56 @@ int run(lua_State* L, int argc, char** argv, const Options& o) {
         return 1;
     }
     return o.screenshot ? take_screenshot(L, o) : 0;
+}
+
+int raise_pending(lua_State* L) {
+    fluac_lua::raise_pending_error(L);
+    return 0;
+}
+
+// --watch: the event loop, which rebuilds the widgets in a fresh state each
+// time the file is saved and translates; a file that does not keeps the
+// widgets there are. Ends when the last window shown is closed.
+int watch(int argc, char** argv, const Options& o) {
+    fluac_lua::FileWatch file(o.script);
+    fluac_lua::FlScript fl;
+    if (!fluac_lua::prepare_fl(o.script, o.layout_only, false, fl)) return 1;
+    lua_State* L = nullptr;
+    bool had_window = false;
+    for (bool rebuild = true;; rebuild = file.take_saved()) {
+        if (rebuild) {
+            fluac_lua::FlScript next;
+            const bool quiet = fl.layout_only && !o.layout_only;  // the fallback was told already
+            if (L && !fluac_lua::prepare_fl(o.script, o.layout_only, quiet, next)) continue;
+            const Fl_Window* old = Fl::first_window();
+            const bool placed = old != nullptr;
+            const int x = placed ? old->x() : 0, y = placed ? old->y() : 0;
+            if (L) {
+                fluac_lua::close_binding();
+                lua_close(L);
+                fl = std::move(next);
+            }
+            L = luaL_newstate();
+            if (!L) {
+                report(o.script, "cannot create the Lua state");
+                return 1;
+            }
+            run(L, argc, argv, o, &fl);
+            lua_settop(L, 0);
+            if (Fl_Window* now = Fl::first_window(); now && placed) now->position(x, y);
+            had_window = Fl::first_window() != nullptr;
+        }
+        if (had_window && !Fl::first_window()) break;
+        Fl::wait(1e20);
+        if (fluac_lua::error_pending()) {
+            lua_pushcfunction(L, raise_pending);
+            if (lua_pcall(L, 0, 0, 0) != LUA_OK) fluac_lua::report_lua_error(L, o.script, &fl);
+            lua_settop(L, 0);
+        }
+    }
+    fluac_lua::close_binding();
+    lua_close(L);
+    return 0;
 }
 
 }  // namespace
@@ -146,12 +211,18 @@ int main(int argc, char** argv) {
         fluac_screenshot::prepare();
     }
     if (o.tree) fluac_lua::enable_tree_mode();
+    if (o.watch) {
+        fluac_lua::enable_watch_mode();
+        return watch(argc, argv, o);
+    }
+    fluac_lua::FlScript fl;
+    if (is_fl(o.script) && !fluac_lua::prepare_fl(o.script, o.layout_only, false, fl)) return 1;
     lua_State* L = luaL_newstate();
     if (!L) {
         report(o.script, "cannot create the Lua state");
         return 1;
     }
-    const int status = run(L, argc, argv, o);
+    const int status = run(L, argc, argv, o, is_fl(o.script) ? &fl : nullptr);
     fluac_lua::close_binding();
     lua_close(L);
     return status;

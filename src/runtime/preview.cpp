@@ -22,6 +22,17 @@ std::deque<Fl_Widget*>& top_level() {
     return *widgets;
 }
 
+// The windows made to show a widget in.
+std::deque<Fl_Widget*>& preview_windows() {
+    static auto* windows = new std::deque<Fl_Widget*>;
+    return *windows;
+}
+
+void forget(std::deque<Fl_Widget*>& watched) {
+    for (Fl_Widget*& w : watched) Fl::release_widget_pointer(w);
+    watched.clear();
+}
+
 }  // namespace
 
 void note_top_level(Fl_Widget* w) {
@@ -46,10 +57,22 @@ void preview_unshown(lua_State* L) {
             // the widget itself moves to its corner.
             w->Fl_Widget::resize(0, 0, w->w(), w->h());
             win->add(w);
+            preview_windows().push_back(win);
+            Fl::watch_widget_pointer(preview_windows().back());
         }
         win->show();
         note_window_shown(win);
     }
+}
+
+}  // namespace fluac_lua
+
+namespace fluac_lua {
+
+void close_previews() {
+    forget(top_level());
+    for (Fl_Widget* w : preview_windows()) delete w;
+    forget(preview_windows());
 }
 
 }  // namespace fluac_lua

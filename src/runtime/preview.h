@@ -18,5 +18,7 @@ void note_top_level(Fl_Widget* w);
 // about to run (or the script ends, for a screenshot); with --tree, which
 // draws nothing, it does nothing.
 void preview_unshown(lua_State* L);
+// Deletes the windows made for the preview, once the binding is closed.
+void close_previews();
 
 }  // namespace fluac_lua

@@ -35,6 +35,7 @@ struct Chunk {
 
 // Every chunk a widget was made from, by its source as Lua names it.
 std::map<std::string, Chunk> gChunks;
+std::map<std::string, std::string> gGivenTexts;
 
 // FLTK keeps the address of a watched pointer on its list after it cleared
 // the pointer, so the address leaves the list whatever the pointer holds.
@@ -48,6 +49,10 @@ void watch(Fl_Widget*& slot, Fl_Widget* w) {
 // loaded without a name; nothing for "=NAME".
 bool chunk_text(const std::string& source, std::string& text) {
     if (source.empty() || source[0] == '=') return false;
+    if (auto given = gGivenTexts.find(source); given != gGivenTexts.end()) {
+        text = given->second;
+        return true;
+    }
     if (source[0] != '@') {
         text = source;
         return true;
@@ -147,7 +152,10 @@ void close_structure() {
         }
     }
     gChunks.clear();
+    gGivenTexts.clear();
 }
+
+void give_chunk_text(const std::string& source, std::string text) { gGivenTexts[source] = std::move(text); }
 
 WidgetBlock* place_new_widget(lua_State* L) {
     int line = 0;

@@ -22,6 +22,8 @@
 // Constructors and show() calls anywhere else follow FLTK's own rules.
 #pragma once
 
+#include <string>
+
 #include <lua.hpp>
 
 class Fl_Widget;
@@ -34,6 +36,9 @@ struct WidgetBlock;
 void open_structure(lua_State* L);
 // Forgets every script read and the widgets recorded for its blocks.
 void close_structure();
+// The text of the chunk named `source` ("@NAME") when it was loaded from
+// memory rather than from that file.
+void give_chunk_text(const std::string& source, std::string text);
 
 // Called by a constructor before it makes its widget: sets FLTK's current
 // group for the new widget when the call opens a widget block, and returns

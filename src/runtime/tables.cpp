@@ -39,7 +39,7 @@ int clear(lua_State* L) {
     Fl_Table* t = check_call<Fl_Table>(L, 1);
     t->rows(0);
     t->cols(0);
-    group::drop_children(t);
+    group::drop_children(L, t);
     return 0;
 }
 

@@ -250,6 +250,20 @@ void push_name(lua_State* L, Fl_Widget* w, bool for_reference) {
     lua_remove(L, -2);
 }
 
+const char kSourceLines[] = "fluac.source_lines";
+
+// The line a function was defined at, in the file its chunk was translated
+// from when there is one.
+lua_Integer source_line(lua_State* L, const lua_Debug& ar) {
+    const int top = lua_gettop(L);
+    lua_Integer line = ar.linedefined;
+    if (lua_getfield(L, LUA_REGISTRYINDEX, kSourceLines) == LUA_TTABLE &&
+        lua_getfield(L, -1, ar.source) == LUA_TTABLE && lua_rawgeti(L, -1, line) == LUA_TNUMBER)
+        line = lua_tointeger(L, -1);
+    lua_settop(L, top);
+    return line;
+}
+
 void push_function(lua_State* L, int idx) {
     if (lua_isnil(L, idx)) {
         lua_pushliteral(L, "nil");
@@ -259,7 +273,7 @@ void push_function(lua_State* L, int idx) {
     lua_pushvalue(L, idx);
     lua_getinfo(L, ">S", &ar);
     if (std::strcmp(ar.what, "C") == 0) lua_pushliteral(L, "<builtin function>");
-    else lua_pushfstring(L, "<function, line %d>", ar.linedefined);
+    else lua_pushfstring(L, "<function, line %I>", source_line(L, ar));
 }
 
 void push_shown(lua_State* L, int idx, Shown how) {
@@ -298,6 +312,19 @@ void push_shown(lua_State* L, int idx, Shown how) {
 }  // namespace
 
 void enable_tree_mode() { gTreeMode = true; }
+
+void give_source_lines(lua_State* L, const char* source, int idx) {
+    idx = lua_absindex(L, idx);
+    if (lua_getfield(L, LUA_REGISTRYINDEX, kSourceLines) != LUA_TTABLE) {
+        lua_pop(L, 1);
+        lua_newtable(L);
+        lua_pushvalue(L, -1);
+        lua_setfield(L, LUA_REGISTRYINDEX, kSourceLines);
+    }
+    lua_pushvalue(L, idx);
+    lua_setfield(L, -2, source);
+    lua_pop(L, 1);
+}
 bool tree_mode() { return gTreeMode; }
 int trees_printed() { return gPrinted; }
 

@@ -29,6 +29,10 @@ void note_tree_shown(lua_State* L, Fl_Widget* w, bool shown);
 // window is visible, and no group is current any more.
 void show_without_display(Fl_Window* win);
 
+// Functions of the chunk named `source` show the line of the file it was
+// translated from: the table at `idx` holds that line for each script line.
+void give_source_lines(lua_State* L, const char* source, int idx);
+
 // Fl:run(): writes the tree to standard output.
 void print_tree(lua_State* L);
 // How many times the tree was printed.

@@ -9,6 +9,7 @@
 #include "api_support.h"
 #include "callbacks.h"
 #include "classes.h"
+#include "custom_widgets.h"
 #include "display.h"
 #include "member_functions.h"
 #include "methods.h"
@@ -323,40 +324,6 @@ int measure_label(lua_State* L) {
     return 2;
 }
 
-// draw_label(x, y, w, h, align): in a draw function only.
-int draw_label(lua_State* L) {
-    Fl_Widget* w = self(L, 6);
-    const int x = check_coordinate(L, 2), y = check_coordinate(L, 3),
-              width = check_coordinate(L, 4), height = check_coordinate(L, 5);
-    const auto align = static_cast<Fl_Align>(check_range(L, 6, 0, 0xffffffffLL));
-    check_drawing(L);
-    w->draw_label(x, y, width, height, align);
-    return 0;
-}
-
-// draw(): the widget draws itself now, as a group draws a child: in a draw
-// function only.
-int draw(lua_State* L) {
-    Fl_Widget* w = self(L, 1);
-    check_drawing(L);
-    w->draw();
-    raise_pending_error(L);
-    return 0;
-}
-
-// handle(event): the widget handles the event as if FLTK sent it, with the
-// event state as it stands; true when it used it. Handling may show, copy,
-// paste or move the focus, which needs the display.
-int handle(lua_State* L) {
-    Fl_Widget* w = self(L, 2);
-    const int event = static_cast<int>(check_range(L, 2, 0, 255));
-    need_display(L);
-    const int used = w->handle(event);
-    raise_pending_error(L);
-    lua_pushboolean(L, used);
-    return 1;
-}
-
 int take_focus(lua_State* L) {
     Fl_Widget* w = self(L, 1);
     need_display_to_focus(L, w);
@@ -409,9 +376,6 @@ const luaL_Reg kWidget[] = {
     {"copy_tooltip", copy_tooltip},
     {"top_window_offset", top_window_offset},
     {"measure_label", measure_label},
-    {"draw_label", draw_label},
-    {"draw", draw},
-    {"handle", handle},
     {"take_focus", take_focus},
     FLUAC_GET_FLAG(Fl_Widget, active_r),
     FLUAC_GET_FLAG(Fl_Widget, visible_r),
@@ -438,6 +402,7 @@ const luaL_Reg kWidget[] = {
     FLUAC_GET_WIDGET(Fl_Widget, as_group),
     FLUAC_GET_WIDGET(Fl_Widget, as_window),
     FLUAC_GET_WIDGET(Fl_Widget, top_window),
+    FLUAC_CUSTOM_WIDGET_METHODS,
     {nullptr, nullptr},
 };
 

@@ -205,7 +205,8 @@ void OpenWidgetClass(Context& ctx) {
     EnsureLineStart(ctx);
     Emit(ctx.out, "--widget_class %s\n", ctx.widget.identifier);
     ctx.widget.type = "Fl_Group";
-    ctx.widget.ignoreType = 1;  // its type names the window kind of the class, which the class attribute decides
+    // Its type names the window kind of the class, which the class attribute decides.
+    ctx.widget.ignoreType = 1;
     ctx.classes.attribute.clear();
     ctx.out.BeginDivert();
 }
@@ -217,7 +218,7 @@ void EmitWidgetClass(Context& ctx) {
     ctx.classes.inGroupClass = !window;
     if (window) ctx.widget.type = ctx.classes.attribute;
     OpenGroup(ctx);
-    ctx.out.WriteText(WindowCallsFor(calls, ctx.widget.identifier, window));
+    ctx.out.WriteDiverted(WindowCallsFor(calls, ctx.widget.identifier, window));
 }
 
 // widget_class: after its child block
@@ -292,11 +293,11 @@ void EmitShortcutNumber(Context& ctx) {
 // in a widget class that is a group no window holds the widget yet, so the
 // call stays a comment
 void EmitHotspot(Context& ctx) {
+    const std::string& name = ctx.widget.identifier;
     if (ctx.widget.type.find("Window") != std::string::npos)
-        Emit(ctx.out, "%s:hotspot(%s)\n", ctx.widget.identifier, ctx.widget.identifier);
+        Emit(ctx.out, "%s:hotspot(%s)\n", name, name);
     else
-        Emit(ctx.out, "%s%s:window():hotspot(%s)\n", ctx.classes.inGroupClass ? "--" : "", ctx.widget.identifier,
-             ctx.widget.identifier);
+        Emit(ctx.out, "%s%s:window():hotspot(%s)\n", ctx.classes.inGroupClass ? "--" : "", name, name);
 }
 
 void EmitModal(Context& ctx) { Emit(ctx.out, "%s:set_modal()\n", ctx.widget.identifier); }
@@ -329,9 +330,15 @@ void EmitTypeNumber(Context& ctx) {
     if (ctx.widget.ignoreType) return;
     Emit(ctx.out, "%s:type(%s)\n", ctx.widget.identifier, ctx.Text());
 }
-void EmitBoxNumber(Context& ctx) { Emit(ctx.out, "%s:box(%s)\n", ctx.widget.identifier, ctx.Text()); }
-void EmitDownBoxNumber(Context& ctx) { Emit(ctx.out, "%s:down_box(%s)\n", ctx.widget.identifier, ctx.Text()); }
-void EmitLabeltypeNumber(Context& ctx) { Emit(ctx.out, "%s:labeltype(%s)\n", ctx.widget.identifier, ctx.Text()); }
+void EmitBoxNumber(Context& ctx) {
+    Emit(ctx.out, "%s:box(%s)\n", ctx.widget.identifier, ctx.Text());
+}
+void EmitDownBoxNumber(Context& ctx) {
+    Emit(ctx.out, "%s:down_box(%s)\n", ctx.widget.identifier, ctx.Text());
+}
+void EmitLabeltypeNumber(Context& ctx) {
+    Emit(ctx.out, "%s:labeltype(%s)\n", ctx.widget.identifier, ctx.Text());
+}
 
 // value_attribute: after the "{" of a text value (an input's text)
 void BeginTextValue(Context& ctx) {
@@ -357,7 +364,8 @@ void EmitColorCall(Context& ctx, const char* method) {
     std::uint32_t color = ColorToUint32(ctx.Text());
     char hex[16];
     std::snprintf(hex, sizeof hex, "0x%08x", static_cast<unsigned>(color));
-    Emit(ctx.out, "%s:%s(%s)\n", ctx.widget.identifier, method, color > 0x7fffffffU ? hex : std::to_string(color));
+    const std::string value = color > 0x7fffffffU ? hex : std::to_string(color);
+    Emit(ctx.out, "%s:%s(%s)\n", ctx.widget.identifier, method, value);
 }
 
 // color_attribute: after the first number of an early file's colour pair,
@@ -422,10 +430,11 @@ void BeginEntry(Context& ctx, bool submenu) {
 void WriteEntryAdd(Context& ctx, const std::string& path, int flags) {
     const bool variable = ctx.widget.named || !ctx.menu.entryCalls.empty();
     if (variable) Emit(ctx.out, "%s=%s:menu()[", ctx.widget.identifier, ctx.menu.currentMenubar);
-    Emit(ctx.out, "%s:add(%s,%d,%s,%s,%d)", ctx.menu.currentMenubar, path, ctx.menu.itemShortcut, ctx.menu.itemCallback,
-         ctx.menu.itemUserdata, flags);
+    const MenuState& menu = ctx.menu;
+    Emit(ctx.out, "%s:add(%s,%d,%s,%s,%d)", menu.currentMenubar, path, menu.itemShortcut, menu.itemCallback,
+         menu.itemUserdata, flags);
     ctx.out.WriteText(variable ? "]\n" : "\n");
-    ctx.out.WriteText(ctx.menu.entryCalls);
+    ctx.out.WriteDiverted(ctx.menu.entryCalls);
     ctx.menu.entryCalls.clear();
     // What follows the menu sees the name the entry had in the file.
     if (!ctx.widget.named) DefaultWidgetName(ctx);

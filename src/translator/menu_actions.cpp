@@ -100,6 +100,7 @@ void TakeItemType(Context& ctx) {
 
 // menu_item: after its closing "}"
 void EmitMenuItemAdd(Context& ctx) {
-    Emit(ctx.out, "%s:add(%s,%d,%s,%s,%d)\n", ctx.menu.currentMenubar, ctx.menu.itemName, ctx.menu.itemShortcut,
-         ctx.menu.itemCallback, ctx.menu.itemUserdata, ctx.menu.itemType);
+    const MenuState& menu = ctx.menu;
+    Emit(ctx.out, "%s:add(%s,%d,%s,%s,%d)\n", menu.currentMenubar, menu.itemName, menu.itemShortcut,
+         menu.itemCallback, menu.itemUserdata, menu.itemType);
 }

@@ -80,15 +80,15 @@ Translation translate_text(std::string_view text, const char* fileName, const Tr
     std::size_t scriptSize = 0, messagesSize = 0;
     std::FILE* out = open_memstream(&script, &scriptSize);
     std::FILE* err = open_memstream(&messages, &messagesSize);
-    if (!in || !out || !err) {
+    if (!in || !out || !err) {  // no memory for the streams
         result.status = 2;
-        result.messages = std::string(options.program) + ": " + fileName + ": " + std::strerror(errno) + "\n";
+        if (err) Report(Messages{err, options.program}, fileName, std::strerror(errno));
     } else {
         result.status = translate(in, out, err, fileName, options, &result.sourceLines);
     }
     if (in) std::fclose(in);
     if (out) result.script = Collected(out, script, scriptSize);
-    if (err) result.messages += Collected(err, messages, messagesSize);
+    if (err) result.messages = Collected(err, messages, messagesSize);
     return result;
 }
 

@@ -18,7 +18,8 @@ struct TranslateOptions {
 // messages to `messages`; `fileName` names the input in messages. Returns the
 // exit status fluac would give. When `sourceLines` is not null, it receives,
 // for each line of the script (index 0 = line 1), the line of the input that
-// was being read when that script line was ended.
+// was being read when that script line was begun: the line that holds a
+// copied line of code, the line of the keyword whose action wrote a call.
 int translate(std::FILE* in, std::FILE* out, std::FILE* messages, const char* fileName,
               const TranslateOptions& options, std::vector<int>* sourceLines = nullptr);
 

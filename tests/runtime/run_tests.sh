@@ -56,6 +56,7 @@ lua_test loop
 lua_test dialogs
 lua_test text_buffer "$work/files"
 lua_test drawing
+lua_test custom_widgets
 lua_test files "$work/files"
 
 # The command line and its messages.
@@ -65,7 +66,7 @@ printf 'local x = 1\nx = x .. {}\n' >"$work/runtime_error.lua"
 printf 'local x = = 1\n' >"$work/syntax_error.lua"
 printf 'error({})\n' >"$work/table_error.lua"
 printf 'local x = 1\n' >"$work/no_window.lua"
-expect usage 2 "$(printf 'usage: fluac-lua [--screenshot OUT.png | --tree] SCRIPT.lua [ARGS...]\nRuns a Lua script that builds an FLTK user interface (such as one written by fluac).\nWith --screenshot, writes the first window the script shows as a PNG once it is\ndrawn, and exits instead of entering the event loop. With --tree, needs no display:\ndraws nothing, and Fl:run() prints the widget tree the script built.')" "$fluac_lua"
+expect usage 2 "$(printf 'usage: fluac-lua [--screenshot OUT.png | --tree] SCRIPT.lua [ARGS...]\n       fluac-lua [--layout-only] [--watch] [--screenshot OUT.png | --tree] FILE.fl [ARGS...]\n       fluac-lua --reference\nRuns a Lua script that builds an FLTK user interface (such as one written by fluac),\nor a FLUID file, translated in memory with its own Lua code.\nWith --screenshot, writes the first window the script shows as a PNG once it is\ndrawn, and exits instead of entering the event loop. With --tree, needs no display:\ndraws nothing, and Fl:run() prints the widget tree the script built.\n  --layout-only  run a FLUID file without its code (as when its code is not Lua)\n  --watch        keep running, and rebuild the windows each time the FLUID file\n                 is saved\nWith --reference, prints every class, method, function and constant of the binding.')" "$fluac_lua"
 expect missing_script 1 "fluac-lua: nothing.lua: cannot open: No such file or directory" \
     "$fluac_lua" nothing.lua
 expect runtime_error 1 "fluac-lua: runtime_error.lua:2: attempt to concatenate a table value" \

@@ -29,7 +29,14 @@ TEST(Translate, EachScriptLineNamesTheInputLineItCameFrom) {
         "    Fl_Button b {\n"                                              // 9
         "      callback {a()\n"                                            // 10
         "b()}\n"                                                           // 11
-        "    }\n  }\n}\n";
+        "    }\n"                                                          // 12
+        "    Fl_Menu_Bar m {} {\n"                                         // 13
+        "      MenuItem i {\n"                                             // 14
+        "        label Item labelsize 12\n"                                // 15: written after the add
+        "        xywh {0 0 10 10}\n"                                       // 16
+        "      }\n    }\n  }\n"                                            // 17-19
+        "  code {c()} {}\n"                                                // 20: its newline comes later
+        "}\n";
     for (bool extended : {false, true}) {
         fluac::TranslateOptions options;
         options.extended = extended;
@@ -44,6 +51,8 @@ TEST(Translate, EachScriptLineNamesTheInputLineItCameFrom) {
         EXPECT_EQ(inputLineOf("w:label(\"Hi\")"), 7) << t.script;
         EXPECT_EQ(inputLineOf("b:callback(a()"), 10) << t.script;
         EXPECT_EQ(inputLineOf("b()"), 11) << t.script;
+        EXPECT_EQ(inputLineOf("c()"), 20) << t.script;
+        EXPECT_EQ(inputLineOf("i:labelsize(12)"), 15) << t.script;
         // The same translation written to a stream gives the same script.
         std::string script;
         FILE* in = fmemopen(const_cast<char*>(fl), std::char_traits<char>::length(fl), "r");
