@@ -12,6 +12,7 @@
 
 #include <lua.hpp>
 
+class Fl_Preferences;
 class Fl_Window;
 class Fl_Widget;
 
@@ -76,5 +77,8 @@ const char* keep_string(const char* s);
 // A string argument that may be nil, given to FLTK as null.
 const char* opt_string_or_null(lua_State* L, int idx);
 void push_string_or_nil(lua_State* L, const char* s);
+// Runs f on the C++ preferences of the Fl_Preferences object at idx; f must
+// raise no Lua error.
+void with_preferences(lua_State* L, int idx, void (*f)(Fl_Preferences& prefs, void* data), void* data);
 
 }  // namespace fluac_lua

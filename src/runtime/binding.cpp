@@ -22,6 +22,7 @@
 #include "screenshot_run.h"
 #include "script_structure.h"
 #include "tree.h"
+#include "tree_widget.h"
 
 namespace fluac_lua {
 
@@ -215,6 +216,7 @@ const luaL_Reg kFl[] = {
 void open_binding(lua_State* L) {
     open_handles(L);
     open_menu_entries(L);
+    open_tree_items(L);
     open_structure(L);
     open_classes(L);
     if (tree_mode()) open_tree(L);

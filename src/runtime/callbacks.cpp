@@ -92,8 +92,7 @@ void push_widget_callback(lua_State* L, Fl_Widget* w) {
     lua_remove(L, -2);
 }
 
-int add_menu_entry(lua_State* L, Fl_Menu_* menu, const char* path, int shortcut, int fn_idx,
-                   int data_idx, int flags) {
+void* keep_menu_entry(lua_State* L, Fl_Menu_* menu, int fn_idx, int data_idx, Fl_Callback** callback) {
     if (!lua_isnil(L, fn_idx)) luaL_checktype(L, fn_idx, LUA_TFUNCTION);
     // Entries are kept by a key of their own, since FLTK's indexes shift as
     // entries and submenus are inserted.
@@ -112,9 +111,15 @@ int add_menu_entry(lua_State* L, Fl_Menu_* menu, const char* path, int shortcut,
     lua_setfield(L, -2, "data");
     lua_rawseti(L, -2, key);
     lua_pop(L, 2);
-    void* user_data = reinterpret_cast<void*>(static_cast<intptr_t>(key));
-    return add_menu_path(menu, path, shortcut, lua_isnil(L, fn_idx) ? nullptr : menu_trampoline,
-                         user_data, flags);
+    *callback = lua_isnil(L, fn_idx) ? nullptr : menu_trampoline;
+    return reinterpret_cast<void*>(static_cast<intptr_t>(key));
+}
+
+int add_menu_entry(lua_State* L, Fl_Menu_* menu, const char* path, int shortcut, int fn_idx,
+                   int data_idx, int flags) {
+    Fl_Callback* callback = nullptr;
+    void* user_data = keep_menu_entry(L, menu, fn_idx, data_idx, &callback);
+    return add_menu_path(menu, path, shortcut, callback, user_data, flags);
 }
 
 void push_menu_entry(lua_State* L, Fl_Widget* menu, void* key) {

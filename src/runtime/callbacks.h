@@ -6,6 +6,8 @@
 // FLTK run (Fl:run(), do_callback(), ...) raises it once FLTK has returned.
 #pragma once
 
+#include <FL/Fl_Widget.H>
+
 #include <lua.hpp>
 
 class Fl_Widget;
@@ -21,6 +23,10 @@ void push_widget_callback(lua_State* L, Fl_Widget* w);
 // nil), called with the menu and the value at `data_idx`. Returns FLTK's index.
 int add_menu_entry(lua_State* L, Fl_Menu_* menu, const char* path, int shortcut, int fn_idx,
                    int data_idx, int flags);
+// Keeps the function at `fn_idx` and the value at `data_idx` for an entry
+// of the menu: returns the user data to give the entry, and sets the
+// callback to give it (null for no function).
+void* keep_menu_entry(lua_State* L, Fl_Menu_* menu, int fn_idx, int data_idx, Fl_Callback** callback);
 // Pushes the callback and the user data of the menu entry with that user_data.
 void push_menu_entry(lua_State* L, Fl_Widget* menu, void* key);
 

@@ -155,22 +155,6 @@ int shortcut(lua_State* L) {
         [](Fl_Input_* in, long long n) { in->shortcut(static_cast<int>(n)); });
 }
 
-int choice_value(lua_State* L) {
-    Fl_Input_Choice* ic = check_self<Fl_Input_Choice>(L);
-    check_nargs(L, 2);
-    if (!is_setter(L)) {
-        lua_pushstring(L, ic->value());
-        return 1;
-    }
-    ic->value(luaL_checkstring(L, 2));
-    return 0;
-}
-
-// add, menu and down_box: those of the input choice's menu button.
-int choice_add(lua_State* L) {
-    return menu_add(L, check_self<Fl_Input_Choice>(L)->menubutton());
-}
-
 const luaL_Reg kInput[] = {
     {"value", value<Fl_Input_>},
     FLUAC_TEXT_STYLE(Fl_Input_),
@@ -202,15 +186,6 @@ const luaL_Reg kFileInput[] = {
     {nullptr, nullptr},
 };
 
-const luaL_Reg kInputChoice[] = {
-    {"value", choice_value},
-    {"add", choice_add},
-    {"menu", menu_array},
-    {"down_box", down_box<Fl_Input_Choice>},
-    FLUAC_TEXT_STYLE(Fl_Input_Choice),
-    {nullptr, nullptr},
-};
-
 const WidgetClass kClasses[] = {
     bind<Fl_Input_>("Fl_Input_", "Fl_Widget", kInput),
     bind<Fl_Input>("Fl_Input", "Fl_Input_", kNoMethods),
@@ -221,7 +196,7 @@ const WidgetClass kClasses[] = {
     bind<Fl_File_Input>("Fl_File_Input", "Fl_Input", kFileInput),
     bind<Fl_Output>("Fl_Output", "Fl_Input", kNoMethods),
     bind<Fl_Multiline_Output>("Fl_Multiline_Output", "Fl_Output", kNoMethods),
-    bind<Fl_Input_Choice>("Fl_Input_Choice", "Fl_Group", kInputChoice),
+    bind<Fl_Input_Choice>("Fl_Input_Choice", "Fl_Group", kInputChoiceMethods),
 };
 
 }  // namespace

@@ -40,4 +40,13 @@ void push_methods(lua_State* L, const char* class_name) {
     lua_remove(L, -2);
 }
 
+int call_inherited(lua_State* L, const char* class_name, const char* method) {
+    push_methods(L, class_name);
+    lua_getfield(L, -1, method);
+    lua_remove(L, -2);
+    lua_insert(L, 1);
+    lua_call(L, lua_gettop(L) - 1, LUA_MULTRET);
+    return lua_gettop(L);
+}
+
 }  // namespace fluac_lua

@@ -23,4 +23,9 @@ void define_class(lua_State* L, const LuaClass& c);
 // Pushes the method table of a defined class.
 void push_methods(lua_State* L, const char* class_name);
 
+// Calls the method of a defined class (a base's, which a class's own method
+// of the same name hides) with the arguments on the stack; returns its
+// results, as a lua_CFunction does.
+int call_inherited(lua_State* L, const char* class_name, const char* method);
+
 }  // namespace fluac_lua

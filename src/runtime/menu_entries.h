@@ -31,6 +31,14 @@ int menu_add(lua_State* L, Fl_Menu_* m);
 void open_menu_entries(lua_State* L);
 // menu:menu(): the menu's entries, indexed from 0 as FLTK's add counts them.
 int menu_array(lua_State* L);
+// Pushes the handle of the entry at FLTK's index i of the menu whose widget
+// handle is at menu_idx; nil for i < 0.
+void push_entry_handle(lua_State* L, int menu_idx, int i);
+// Before a menu pops up: the display, and a shown window for FLTK's grab,
+// which would crash without one.
+void need_popup_window(lua_State* L);
+// Fl_Input_Choice's methods, which are mostly its menu's.
+extern const luaL_Reg kInputChoiceMethods[];
 // Called when FLTK is about to delete a bound widget: entries that show an
 // image keep it where FLTK frees a label, so they get a label again.
 void release_menu_images(Fl_Widget* w);

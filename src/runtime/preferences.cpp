@@ -320,6 +320,14 @@ int new_uuid(lua_State* L) {
 
 }  // namespace
 
+void with_preferences(lua_State* L, int idx, void (*f)(Fl_Preferences& prefs, void* data), void* data) {
+    std::string path;
+    Fl_Preferences* root = root_of(L, idx, path);
+    if (path.empty()) return f(*root, data);
+    Fl_Preferences group(root, path.c_str());
+    f(group, data);
+}
+
 void open_preferences(lua_State* L) {
     define_class(L, {kClass, nullptr, kMethods, kMetamethods});
     lua_pushcfunction(L, construct);

@@ -46,6 +46,9 @@ methods("Fl_Native_File_Chooser", fltk:Fl_Native_File_Chooser())
 fltk.fl_register_images()
 methods("Fl_Shared_Image", assert(Fl_Shared_Image.get(arg[1])))
 names("Fl_Shared_Image", Fl_Shared_Image)
+local menu = fltk:Fl_Menu_Bar(0, 0, 10, 10)
+menu:add("entry")
+methods("Fl_Menu_Item", menu:menu()[0])
 table.sort(lines)
 local last
 for _, line in ipairs(lines) do

@@ -46,6 +46,7 @@ lua_test methods "$src/tests/render/screens/info_icon.png"
 lua_test widget_methods
 lua_test callbacks
 lua_test menus
+lua_test lists
 lua_test errors
 lua_test limits
 lua_test structure "$work/editor.lua" "$work/menu_bars.lua" "$work/blocks.lua"

@@ -1,5 +1,5 @@
 -- What fluac-lua --tree prints: every property in the tree's order, names,
--- text escapes, menu entries; and a call that needs a display fails.
+-- text escapes, menu entries; a call that needs a display fails.
 do w = fltk:Fl_Double_Window(0,0,0,0,"")
 w:size_range(1,2,3,4)
 Fl_Group:current():resizable(w)
@@ -39,4 +39,9 @@ m:add("Raw", 0x12345)
 Fl_Group:current(nil)
 local browser = fltk:Fl_Browser(0,0,0,0,"")
 print(pcall(browser.add, browser, "a line"))
+-- FLTK measures a text display's buffer as it takes it; --tree only keeps it.
+local editor = fltk:Fl_Text_Editor(0,0,0,0,"")
+local text = fltk:Fl_Text_Buffer()
+editor:buffer(text)
+assert(editor:buffer() == text)
 Fl:run()
