@@ -66,4 +66,18 @@ function check.answer(fn)
   Fl:add_timeout(0.01, wait_for_dialog)
 end
 
+-- Draws with `draw` on the image surface, white first, then makes the display
+-- current again; returns a function giving the colour of a pixel as "r,g,b".
+function check.paint(surface, w, h, draw)
+  surface:set_current()
+  fltk.fl_rectf(0, 0, w, h, 255, 255, 255)
+  draw()
+  local pixels = fltk.fl_read_image(0, 0, w, h)
+  Fl_Display_Device.display_device():set_current()
+  return function(x, y)
+    local i = (y * w + x) * 3 + 1
+    return ("%d,%d,%d"):format(pixels:byte(i, i + 2))
+  end
+end
+
 return check

@@ -6,17 +6,7 @@ local check = dofile(arg[1] .. "/check.lua")
 local W, H = 40, 30
 local surface = fltk:Fl_Image_Surface(W, H)
 local display = Fl_Display_Device.display_device()
-local function pixels_of(w)
-  surface:set_current()
-  fltk.fl_rectf(0, 0, W, H, 255, 255, 255)
-  w:draw()
-  local pixels = fltk.fl_read_image(0, 0, W, H)
-  display:set_current()
-  return function(x, y)
-    local i = (y * W + x) * 3 + 1
-    return ("%d,%d,%d"):format(pixels:byte(i, i + 2))
-  end
-end
+local function pixels_of(w) return check.paint(surface, W, H, function() w:draw() end) end
 local red, blue, green = "255,0,0", "0,0,255", "0,255,0"
 
 -- A group drawn by Lua: its class's box, a red square, then its children,

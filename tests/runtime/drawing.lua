@@ -18,19 +18,7 @@ local W, H = 16, 12
 local surface = fltk:Fl_Image_Surface(W, H)
 local display = Fl_Display_Device.display_device()
 
--- Draws on a white surface, and returns a function giving the colour of a
--- pixel as "r,g,b".
-local function paint(draw)
-  surface:set_current()
-  fltk.fl_rectf(0, 0, W, H, 255, 255, 255)
-  draw()
-  local pixels = fltk.fl_read_image(0, 0, W, H)
-  display:set_current()
-  return function(x, y)
-    local i = (y * W + x) * 3 + 1
-    return ("%d,%d,%d"):format(pixels:byte(i, i + 2))
-  end
-end
+local function paint(draw) return check.paint(surface, W, H, draw) end
 
 local white, red, blue, black = "255,255,255", "255,0,0", "0,0,255", "0,0,0"
 local cases = {
