@@ -20,7 +20,7 @@ namespace fluac_lua::group {
 
 // A widget that the group may take as a child: one the script built (FLTK's
 // own parts of a widget stay where FLTK put them), and not the group itself
-// or a group around it.
+// or a group around it; not while a hook runs (check_children_may_change).
 inline Fl_Widget* check_new_child(lua_State* L, Fl_Group* g, int idx) {
     Fl_Widget* child = check_widget(L, idx);
     if (!is_bound(child))
@@ -28,6 +28,7 @@ inline Fl_Widget* check_new_child(lua_State* L, Fl_Group* g, int idx) {
                                               class_name(child)));
     if (child == g || (child->as_group() && child->contains(g)))
         luaL_argerror(L, idx, "a group cannot contain itself");
+    check_children_may_change(L);
     return child;
 }
 
@@ -73,7 +74,6 @@ template <class G>
 int add(lua_State* L) {
     G* g = check_call<G>(L, 2);
     Fl_Widget* w = check_new_child(L, g, 2);
-    check_children_may_change(L);
     leave_holder(w, g);
     g->add(*w);
     return 0;
@@ -85,7 +85,6 @@ template <class G>
 int insert(lua_State* L) {
     G* g = check_call<G>(L, 3);
     Fl_Widget* w = check_new_child(L, g, 2);
-    check_children_may_change(L);
     leave_holder(w, g);
     if (to_widget(L, 3)) {
         g->insert(*w, check_widget(L, 3));
