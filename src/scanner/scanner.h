@@ -2,6 +2,7 @@
 // its rule actions (text_mode.cpp) keep beside it.
 #pragma once
 
+#include <climits>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 struct Mode {
     bool extendedGrammar = false;  // the extended grammar, with its keywords and rules
     bool layoutOnly = false;       // callbacks, user data and code are read, not copied
+    bool lineByLine = false;       // the terminal's scanner, whatever the input (tests)
 };
 
 // Thrown when the scanner cannot go on: a read error, or no memory for its buffer.
@@ -27,8 +29,13 @@ public:
     Scanner(const Scanner&) = delete;
     Scanner& operator=(const Scanner&) = delete;
 
-    // The next token, or 0 at the end of the input.
-    int Next();
+    // The next token, or 0 at the end of the input. Inside a braced value a
+    // run of copied lexemes comes back as one TEXT token; stackRoom is the
+    // number of TEXT lexemes the parse stack still takes, one entry each,
+    // and a run that would overfill it ends at the lexeme that does, after
+    // which the next token is STACK_FULL.
+    int Next(long stackRoom = kNoStackLimit);
+    static constexpr long kNoStackLimit = LONG_MAX;
     // The lexeme matched last, NUL-terminated.
     std::string_view Lexeme() const { return {text, static_cast<std::size_t>(leng)}; }
     // The next lexeme is a name, read as the designer reads one (see scanner.l).
@@ -43,6 +50,7 @@ public:
     std::FILE* in;
     const char* text = "";  // the lexeme matched last (see Lexeme)
     int leng = 0;
+    long lexemes = 1;       // how many lexemes the token fetched last stands for (a run: more)
     long line = 1;          // line of the scanner's position
 
     // Text mode.
@@ -64,7 +72,17 @@ public:
     int BeginCodeValue(int token);
     int ScanOpenBrace();
     int ScanCloseBrace();
-    // Whitespace: a token, or 0 when the character is skipped.
+    // Whitespace: a token, or 0 when the character is skipped. Outside a
+    // text value a run of blanks is one lexeme (SkipsBlanks).
+    bool SkipsBlanks() const { return !pureText && !breakOnWhiteSpace; }
+    // Inside a braced or code value every lexeme but the closing brace is text.
+    bool CopiesRuns() const { return pureText && !breakOnWhiteSpace && brackLevel > brackStart; }
+    // 0 outside text values, 2 inside a braced or code value, 1 elsewhere in text mode.
+    int Place() const { return SkipsBlanks() ? 0 : CopiesRuns() ? 2 : 1; }
+    // Blanks, or a word or character and a space: lexemes of copied text,
+    // all but the first head bytes one byte each.
+    int CopiedRun(int head);
+    void SkipBlankLine() { ++line; }
     int ScanNewline();
     int ScanSpace();
     int ScanTab();
@@ -78,8 +96,15 @@ public:
     int ExtendedWordValue(int token);
     int ScanCrLf();
     void ScanBraceEscape(char c);
-    // The name has been read: back to the extended mode's rules.
-    int EndName(int token);
+    // Back-up rules (see text_mode.cpp).
+    int BackedUp(int keep, int token);
+    int BackedUpToExponent();
+    int BackedUpToBrace();
+    int BackedUpToStray();
+    int BackedUpToHeaderOption();
+    int BackedUpToName();
+    // The input has ended: a run still held back comes first.
+    int EndOfInput();
 
 private:
     // Returns all of the current lexeme but its first n bytes to the input.
@@ -88,6 +113,8 @@ private:
     void CopyChar(char c);
     int CopiedText();
     int CopiedChar();
+    int Text();
+    int HandOverRun();
     int EndWordValue();
     void StartDropping(int token);
     void StopDropping();
@@ -100,5 +127,13 @@ private:
     // braced block as text.
     long long brackStartBefore_ = 0;
     int breakOnWhiteSpaceBefore_ = 0;
-    void* flex_ = nullptr;  // flex's own state
+    // Runs of copied text: the TEXT lexemes scanned and not yet handed over,
+    // the lexemes of this value handed over beyond one per token (entries the
+    // parse stack would hold but does not), and how many more it takes.
+    long pending_ = 0;
+    long extra_ = 0;
+    long room_ = kNoStackLimit;
+    bool stackFull_ = false;
+    const struct FlexScanner* flexScanner_;  // the one of flex_scanner.h's two that reads in
+    void* flex_;                             // its state
 };

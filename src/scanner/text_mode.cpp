@@ -44,13 +44,52 @@ void Scanner::StopDropping() {
 // every other lexeme is written whole, without looking for one.
 int Scanner::CopiedText() {
     Copy(Lexeme());
-    return TEXT;
+    return Text();
 }
 
 // The same for the rules that match one given character: braces, whitespace.
 int Scanner::CopiedChar() {
     CopyChar(text[0]);
+    return Text();
+}
+
+// A lexeme that is copied text has been written. Inside a braced or code
+// value, where every lexeme but the closing brace is text, it is held back
+// (0: scanning goes on) and handed over with the ones after it as one TEXT
+// token, at the closing brace, at the end of the input, or at the lexeme
+// that fills the parse stack, as it would have filled it with one token each.
+int Scanner::Text() {
+    if (!CopiesRuns()) return TEXT;
+    if (++pending_ <= room_) return 0;
+    stackFull_ = true;
+    return HandOverRun();
+}
+
+int Scanner::CopiedRun(int head) {
+    long count = (head > 0) + (leng - head);
+    if (count <= room_ - pending_) {
+        Copy(Lexeme());
+        pending_ += count;
+        return 0;
+    }
+    // The lexeme that fills the stack ends the run; what follows it is scanned again.
+    long keep = room_ - pending_ >= 0 ? room_ - pending_ + 1 : 1;
+    GiveBackAllBut(static_cast<int>(head > 0 ? head + keep - 1 : keep));
+    Copy(Lexeme());
+    pending_ += keep;
+    stackFull_ = true;
+    return HandOverRun();
+}
+
+int Scanner::HandOverRun() {
+    lexemes = pending_;
+    extra_ += pending_ - 1;
+    pending_ = 0;
     return TEXT;
+}
+
+int Scanner::EndOfInput() {
+    return pending_ ? HandOverRun() : 0;
 }
 
 // keywords, words, numbers and parentheses
@@ -62,7 +101,7 @@ int Scanner::PlainToken(int token) {
 int Scanner::LineToken(int token) {
     if (!pureText) return token;
     Copy(std::string_view(text, std::strlen(text)));
-    return TEXT;
+    return Text();
 }
 
 // "image {", "code0 {" .. "code3 {", "label {", "tooltip {", "user_data {", "callback {".
@@ -103,8 +142,12 @@ int Scanner::ScanOpenBrace() {
     return LBRACE;
 }
 
-// "}"
+// "}". The one that ends a value waits for the text held back before it.
 int Scanner::ScanCloseBrace() {
+    if (pending_ && brackLevel - 1 == brackStart) {
+        GiveBackAllBut(0);
+        return HandOverRun();
+    }
     brackLevel -= 1;
     if (pureText && brackLevel == brackStart) {
         pureText = 0;
@@ -152,7 +195,7 @@ void Scanner::ScanEscape(char c) {
 int Scanner::ScanStray() {
     if (mode.extendedGrammar && !pureText) return TEXT;
     if (text[0] != '\0') CopyChar(text[0]);
-    return TEXT;
+    return Text();
 }
 
 // --- the extended mode's rules ----------------------------------------------
@@ -197,7 +240,7 @@ int Scanner::ScanCrLf() {
         token = EndWordValue();
     } else if (pureText) {
         Copy("\n");
-        token = TEXT;
+        token = Text();
     }
     ++line;
     return token;
@@ -222,3 +265,46 @@ void Scanner::LeaveTextAfterBrace() {
     breakOnWhiteSpace = breakOnWhiteSpaceBefore_;
     out.EndTextSink();
 }
+
+// --- back-up rules ------------------------------------------------------------
+// Each matches what a longer rule begins and the input did not finish, and
+// gives back what flex would otherwise back up over, doing what the rule that
+// took the rest does. Without them flex would keep track of the last
+// accepting state at every byte.
+
+// "1." (a number), "0x" (a number), "image " in the default mode (a word)
+int Scanner::BackedUp(int keep, int token) {
+    GiveBackAllBut(keep);
+    return PlainToken(token);
+}
+
+// "1e", "1.5E+": the number before the exponent
+int Scanner::BackedUpToExponent() {
+    int keep = static_cast<int>(std::strcspn(text, "eE"));
+    return BackedUp(keep, std::memchr(text, '.', static_cast<size_t>(keep)) ? FLOAT : NUMBER);
+}
+
+// "{a", "{a::", "{a::b:": a brace
+int Scanner::BackedUpToBrace() {
+    GiveBackAllBut(1);
+    return ScanOpenBrace();
+}
+
+// "-.": a stray "-"
+int Scanner::BackedUpToStray() {
+    GiveBackAllBut(1);
+    return ScanStray();
+}
+
+// a header option and a space that nothing follows on its line
+int Scanner::BackedUpToHeaderOption() {
+    GiveBackAllBut(leng - 1);
+    return ExtendedWholeLine(HEADER_OPTION, -1);
+}
+
+// a name that ends in a backslash at the end of the input
+int Scanner::BackedUpToName() {
+    GiveBackAllBut(leng - 1);
+    return WORD;
+}
+

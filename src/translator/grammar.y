@@ -29,7 +29,11 @@ struct Context;
 #include "translator/context.h"
 #include "translator/parser_support.h"
 
-static int yylex(YYSTYPE*, Context& ctx) { return ctx.scanner.Next(); }
+/* The scanner learns how many more entries the parse stack takes, so that a
+ * run of copied text handed over as one token ends where one token per lexeme
+ * would have filled it. Bison's yacc.c keeps the stack from yyss to yyssp and
+ * gives up when it would hold YYMAXDEPTH entries. */
+#define yylex(value, context) (context).scanner.Next(YYMAXDEPTH - 1 - (yyssp - yyss + 1))
 /* Nothing is printed: the translation reports the message once the parse has returned. */
 static void yyerror(Context& ctx, const char* message) { ctx.parseFailure = message; }
 }
@@ -201,6 +205,7 @@ text_block
 text
     : TEXT
     | TEXT text
+    | STACK_FULL { YYNOMEM; }  /* in a run of text, at the lexeme that fills the stack */
     ;
 
 type_attribute

@@ -86,3 +86,7 @@
 %token TYPED_MENUITEM 338
 %token SLIDER_SIZE 339
 %token DEIMAGE 340
+
+/* The scanner's own: a run of copied text handed over as one token has
+   reached the lexeme that fills the default grammar's parse stack. */
+%token STACK_FULL 341

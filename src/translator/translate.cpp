@@ -42,7 +42,7 @@ std::string Collected(std::FILE* stream, char*& buffer, std::size_t& size) {
 int translate(std::FILE* in, std::FILE* out, std::FILE* messages, const char* fileName,
               const TranslateOptions& options, std::vector<int>* sourceLines) {
     const Messages to{messages, options.program};
-    auto ctx = std::make_unique<Context>(in, out, Mode{options.extended, options.layoutOnly});
+    auto ctx = std::make_unique<Context>(in, out, Mode{options.extended, options.layoutOnly, options.lineByLine});
     if (sourceLines) {
         sourceLines->clear();
         ctx->out.RecordLines(sourceLines, &ctx->scanner.line);

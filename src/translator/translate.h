@@ -10,6 +10,7 @@ namespace fluac {
 struct TranslateOptions {
     bool extended = false;     // --extended
     bool layoutOnly = false;   // --layout-only
+    bool lineByLine = false;   // scan as a terminal's input is scanned (tests)
     const char* program = "fluac";  // prefix of messages: "PROGRAM: FILE:LINE: message"
     const char* outputName = "<output>";  // names the script in a message about writing it
 };

@@ -50,7 +50,8 @@ std::vector<LexCall> ScanAll(std::string_view input, ScanEnd* end) {
             int token = scanner.Next();
             output.Flush();
             fflush(out);
-            calls.push_back({token, std::string(scanner.Lexeme()), std::string(buffer + before, size - before)});
+            calls.push_back({token, std::string(scanner.Lexeme()), std::string(buffer + before, size - before),
+                             scanner.lexemes});
             if (token == 0) break;
         }
         if (end) *end = {scanner.pureText, scanner.brackLevel};
@@ -67,6 +68,7 @@ std::string Describe(const std::vector<LexCall>& calls) {
         if (call.token == 0) break;
         if (!out.empty()) out += ' ';
         out += TokenName(call.token);
+        if (call.lexemes > 1) out += std::to_string(call.lexemes);  // a run of copied text
         if (!call.written.empty()) out += "[" + Visible(call.written) + "]";
     }
     return out;

@@ -10,6 +10,7 @@ struct LexCall {
     int token;
     std::string text;     // yytext after the call
     std::string written;  // what the call wrote to the output
+    long lexemes;         // how many lexemes a TEXT stands for
 };
 
 // The text-mode counters of the scanner once the input has ended.
