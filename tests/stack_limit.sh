@@ -31,6 +31,28 @@ make_input 9974 >"$dir/over.fl"
 cmp -s "$dir/over.expected" "$dir/over.lua" || { echo "9974 tokens: output differs"; fail=1; }
 grep -q "over.fl:7: the input nests or repeats too deeply for the parse stack (memory exhausted); the Lua script is incomplete" "$dir/over.err" ||
     { echo "9974 tokens: message missing:"; cat "$dir/over.err"; fail=1; }
+# Words and spaces are matched two lexemes at a time: the stack still fills at
+# the 9,974th lexeme, whether that is a word or a space. ";" shifts the count
+# by one, so that the lexeme is a space in one case and a word in the other.
+for prefix in "" ";"; do
+    make_label() {  # make_label N: a label of the prefix and N lexemes of "a" and " "
+        printf '# data file\nversion 1.0308\nheader_name {.h}\ncode_name {.cxx}\n'
+        printf 'Function {f()} {} {\n  Fl_Box b {\n    label {%s' "$prefix"
+        awk -v n="$1" 'BEGIN { for (i = 0; i < n; i++) printf (i % 2 ? " " : "a") }'
+        printf '}\n  }\n}\n'
+    }
+    rest=$((9974 - ${#prefix}))
+    make_label "$rest" >"$dir/pairs.fl"
+    "$fluac" "$dir/pairs.fl" "$dir/pairs.lua" 2>"$dir/pairs.err"
+    { printf -- '--function f()\ndo b= fltk:Fl_Box(0,0,0,0,"")\nb:label("%s' "$prefix"
+      awk -v n="$rest" 'BEGIN { for (i = 0; i < n; i++) printf (i % 2 ? " " : "a") }'
+      printf 'Fl:run()\n'; } >"$dir/pairs.expected"
+    cmp -s "$dir/pairs.expected" "$dir/pairs.lua" || { echo "words and spaces after '$prefix': output differs"; fail=1; }
+    grep -q "memory exhausted" "$dir/pairs.err" || { echo "words and spaces after '$prefix': no message"; fail=1; }
+    make_label $((rest - 1)) >"$dir/pairs.fl"
+    "$fluac" "$dir/pairs.fl" "$dir/pairs.lua" 2>"$dir/pairs.err"
+    [ -s "$dir/pairs.err" ] && { echo "words and spaces after '$prefix', one lexeme fewer:"; cat "$dir/pairs.err"; fail=1; }
+done
 # The extended mode reads text into a list that does not grow the stack.
 make_input 100000 >"$dir/long.fl"
 "$fluac" --extended "$dir/long.fl" "$dir/long.lua" 2>"$dir/long.err" || fail=1

@@ -1,8 +1,10 @@
-// flex makes two scanners from scanner.l (see CMakeLists.txt): one for input
-// typed on a terminal, whose compressed tables never look past the newline
-// that ends a line, and one with full tables, which take fewer instructions
-// per byte but look one byte past every lexeme, for everything else. The
-// Scanner drives the one it chose through this table.
+// flex makes two scanners from scanner.l (see CMakeLists.txt). The Scanner
+// drives the one it chose through this table:
+// - all_rules, with compressed tables, which never look past the newline
+//   that ends a line: for input typed on a terminal, and the extended mode;
+// - default_rules, the default mode's rules alone, with full tables, which
+//   take fewer instructions per byte but look one byte past every lexeme (and
+//   would grow large and slow to load with the extended mode's rules too).
 #pragma once
 
 #include <cstdio>
@@ -17,9 +19,9 @@ struct FlexScanner {
     void (*readName)(void* flex);           // the next lexeme is a name (extended mode)
 };
 
-namespace line_scanner {
+namespace all_rules {
 extern const FlexScanner kFlex;
 }
-namespace block_scanner {
+namespace default_rules {
 extern const FlexScanner kFlex;
 }

@@ -10,7 +10,8 @@ using namespace token;
 
 Scanner::Scanner(std::FILE* input, Output& output, Mode translationMode)
     : mode(translationMode), out(output), in(input ? input : stdin),
-      flexScanner_(mode.lineByLine || isatty(fileno(in)) ? &line_scanner::kFlex : &block_scanner::kFlex),
+      flexScanner_(mode.extendedGrammar || mode.lineByLine || isatty(fileno(in)) ? &all_rules::kFlex
+                                                                                : &default_rules::kFlex),
       flex_(flexScanner_->create(*this, in)) {}
 
 Scanner::~Scanner() {

@@ -79,9 +79,15 @@ public:
     bool CopiesRuns() const { return pureText && !breakOnWhiteSpace && brackLevel > brackStart; }
     // 0 outside text values, 2 inside a braced or code value, 1 elsewhere in text mode.
     int Place() const { return SkipsBlanks() ? 0 : CopiesRuns() ? 2 : 1; }
-    // Blanks, or a word or character and a space: lexemes of copied text,
-    // all but the first head bytes one byte each.
-    int CopiedRun(int head);
+    // Copied text matched at once: a word or number of head bytes (or none)
+    // and lexemes of one byte each. Inline: the most frequent action.
+    int CopiedRun(int head) {
+        long count = (head > 0) + (leng - head);
+        if (count > room_ - pending_) return FillStack(head);
+        Copy(Lexeme());
+        pending_ += count;
+        return 0;
+    }
     void SkipBlankLine() { ++line; }
     int ScanNewline();
     int ScanSpace();
@@ -109,12 +115,15 @@ public:
 private:
     // Returns all of the current lexeme but its first n bytes to the input.
     void GiveBackAllBut(int n);
-    void Copy(std::string_view text);
+    void Copy(std::string_view text) {
+        if (!dropping_) out.WriteText(text);
+    }
     void CopyChar(char c);
     int CopiedText();
     int CopiedChar();
     int Text();
     int HandOverRun();
+    int FillStack(int head);
     int EndWordValue();
     void StartDropping(int token);
     void StopDropping();

@@ -7,11 +7,6 @@
 
 using namespace token;
 
-// Every copy of the scanner's goes through here.
-void Scanner::Copy(std::string_view text) {
-    if (!dropping_) out.WriteText(text);
-}
-
 void Scanner::CopyChar(char c) {
     if (!dropping_) out.WriteChar(c);
 }
@@ -65,14 +60,9 @@ int Scanner::Text() {
     return HandOverRun();
 }
 
-int Scanner::CopiedRun(int head) {
-    long count = (head > 0) + (leng - head);
-    if (count <= room_ - pending_) {
-        Copy(Lexeme());
-        pending_ += count;
-        return 0;
-    }
-    // The lexeme that fills the stack ends the run; what follows it is scanned again.
+// A run matched at once would overfill the parse stack: the lexeme that fills
+// it ends the run, and what follows it is scanned again.
+int Scanner::FillStack(int head) {
     long keep = room_ - pending_ >= 0 ? room_ - pending_ + 1 : 1;
     GiveBackAllBut(static_cast<int>(head > 0 ? head + keep - 1 : keep));
     Copy(Lexeme());

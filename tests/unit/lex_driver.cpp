@@ -32,7 +32,7 @@ std::string TokenName(int token) {
     return name;
 }
 
-std::vector<LexCall> ScanAll(std::string_view input, ScanEnd* end) {
+std::vector<LexCall> ScanAll(std::string_view input, ScanEnd* end, bool lineByLine) {
     FILE* in = tmpfile();
     fwrite(input.data(), 1, input.size(), in);
     rewind(in);
@@ -42,7 +42,7 @@ std::vector<LexCall> ScanAll(std::string_view input, ScanEnd* end) {
     std::vector<LexCall> calls;
     {
         Output output(out);
-        Scanner scanner(in, output, Mode{});
+        Scanner scanner(in, output, Mode{false, false, lineByLine});
         for (;;) {
             output.Flush();
             fflush(out);

@@ -20,8 +20,8 @@ struct ScanEnd {
 };
 
 // Scans input with a scanner of its own until end of input (token 0, which
-// is recorded too).
-std::vector<LexCall> ScanAll(std::string_view input, ScanEnd* end = nullptr);
+// is recorded too); lineByLine picks the scanner a terminal gets.
+std::vector<LexCall> ScanAll(std::string_view input, ScanEnd* end = nullptr, bool lineByLine = false);
 
 // The calls in a compact form: token names separated by spaces, each
 // followed by [what it wrote] when it wrote anything. Control characters are

@@ -13,9 +13,13 @@ struct Case {
     const char* tokens;  // Describe() of the calls
 };
 
+// Both scanners flex makes: the one for files and the one for a terminal.
 template <size_t N>
 void ExpectScans(const Case (&cases)[N]) {
-    for (const Case& c : cases) EXPECT_EQ(Describe(ScanAll(c.input)), c.tokens) << "input: " << c.input;
+    for (const Case& c : cases) {
+        EXPECT_EQ(Describe(ScanAll(c.input)), c.tokens) << "input: " << c.input;
+        EXPECT_EQ(Describe(ScanAll(c.input, nullptr, true)), c.tokens) << "terminal's scanner, input: " << c.input;
+    }
 }
 
 TEST(Scanner, TextValuesInTheirThreeForms) {
