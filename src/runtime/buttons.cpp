@@ -33,6 +33,15 @@ int shortcut(lua_State* L) {
         [](Fl_Button* b, long long n) { b->shortcut(static_cast<int>(n)); });
 }
 
+// setonly(): turns the other radio buttons of its group off, so it needs one
+// (FLTK reads the parent's children without looking).
+int setonly(lua_State* L) {
+    Fl_Button* b = check_call<Fl_Button>(L, 1);
+    if (!b->parent()) return luaL_error(L, "setonly: the button is in no group");
+    b->setonly();
+    return 0;
+}
+
 const luaL_Reg kButton[] = {
     {"value", value},
     {"down_box", down_box<Fl_Button>},
@@ -41,7 +50,7 @@ const luaL_Reg kButton[] = {
     // set() and clear() tell whether the value changed.
     FLUAC_GET_FLAG(Fl_Button, set),
     FLUAC_GET_FLAG(Fl_Button, clear),
-    FLUAC_CALL(Fl_Button, setonly),
+    {"setonly", setonly},
     {nullptr, nullptr},
 };
 

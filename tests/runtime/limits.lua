@@ -102,3 +102,15 @@ Fl:delete_widget(inside)
 Fl:check()
 check.fails_with("deleted", function() return inside:label() end)
 check.equal(fltk:Fl_Box(0, 0, 1, 1):parent(), nil, "no group current after its deletion")
+
+-- A radio button's setonly looks at its group's other buttons: without a group
+-- it is refused, in one it turns the others off.
+Fl_Group:current(nil)
+local lone = fltk:Fl_Radio_Button(0, 0, 10, 10)
+check.fails_with("in no group", function() lone:setonly() end)
+local radios = fltk:Fl_Group(0, 0, 20, 10)
+local r1, r2 = fltk:Fl_Radio_Button(0, 0, 10, 10), fltk:Fl_Radio_Button(10, 0, 10, 10)
+radios["end"](radios)
+r1:value(1)
+r2:setonly()
+check.equal(r1:value() .. r2:value(), "01", "setonly in a group")
