@@ -154,20 +154,13 @@ int clear(lua_State* L) {
     return 0;
 }
 
-// move(to, from), swap(a, b): lines by number.
-int move(lua_State* L) {
-    auto* b = check_self<Fl_Browser>(L);
-    check_nargs(L, 3);
-    const int to = check_line(L, 2, b), from = check_line(L, 3, b);
-    b->move(to, from);
-    return 0;
-}
-
-int swap(lua_State* L) {
+// move(to, from), swap(a, b): two lines by number.
+template <void (Fl_Browser::*Call)(int, int)>
+int two_lines(lua_State* L) {
     auto* b = check_self<Fl_Browser>(L);
     check_nargs(L, 3);
     const int first = check_line(L, 2, b), second = check_line(L, 3, b);
-    b->swap(first, second);
+    (b->*Call)(first, second);
     return 0;
 }
 
@@ -475,8 +468,8 @@ const luaL_Reg kBrowser[] = {
     {"insert", insert},
     {"remove", remove},
     {"clear", clear},
-    {"move", move},
-    {"swap", swap},
+    {"move", two_lines<&Fl_Browser::move>},
+    {"swap", two_lines<static_cast<void (Fl_Browser::*)(int, int)>(&Fl_Browser::swap)>},
     {"load", load},
     {"size", size},
     {"text", text},
